@@ -1,0 +1,7 @@
+#include "engine/Operador.h"
+
+namespace norvane {
+
+Operador::~Operador() = default;
+
+}  // namespace norvane

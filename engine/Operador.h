@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace norvane {
+
+// What the engine and the settings need from whoever runs them: the windows,
+// the headless program, or a test that records what was said.
+class Operador {
+public:
+  virtual ~Operador();
+
+  // Shows a message to the operator and returns once it was acknowledged.
+  virtual void Mensaje(const std::string& texto) = 0;
+  // The system beep that accompanies a logged write error.
+  virtual void Beep() = 0;
+  // The progress display: a new maximum resets the position to 0.
+  virtual void ProgresoMaximo(int maximo) = 0;
+  virtual void ProgresoAvanzar() = 0;
+};
+
+}  // namespace norvane

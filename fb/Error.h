@@ -1,0 +1,28 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace fb {
+
+// An error reported by Firebird (or by this layer while talking to it).
+// what() is the server's whole message as isql-fb prints it: one status line
+// per text line, the lines after the first starting with "-".
+class Error : public std::runtime_error {
+public:
+  Error(const std::string& message, std::string sqlState, long code);
+
+  // The five-character SQLSTATE, empty for errors detected by this layer.
+  const std::string& sqlState() const { return sqlState_; }
+  // The first GDS error code of the status vector, 0 for errors of this layer.
+  long code() const { return code_; }
+  // The message split into its status lines.
+  std::vector<std::string> lines() const;
+
+private:
+  std::string sqlState_;
+  long code_;
+};
+
+}  // namespace fb

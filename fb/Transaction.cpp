@@ -1,0 +1,106 @@
+#include "fb/Transaction.h"
+
+#include <algorithm>
+
+#include "fb/Attachment.h"
+#include "fb/Cursor.h"
+#include "fb/State.h"
+#include "fb/Statement.h"
+
+namespace fb {
+
+namespace detail {
+
+Firebird::ITransaction* startTransaction(Firebird::IAttachment* attachment, bool readCommitted) {
+  if (!readCommitted)
+    return call([&](auto* st) { return attachment->startTransaction(st, 0, nullptr); });
+  Xpb tpb(Firebird::IXpbBuilder::TPB);
+  call([&](auto* st) {
+    tpb->insertTag(st, isc_tpb_write);
+    tpb->insertTag(st, isc_tpb_read_committed);
+    tpb->insertTag(st, isc_tpb_rec_version);
+    tpb->insertTag(st, isc_tpb_wait);
+  });
+  const unsigned length = tpb.length();
+  const unsigned char* buffer = tpb.buffer();
+  return call([&](auto* st) { return attachment->startTransaction(st, length, buffer); });
+}
+
+TransactionState::~TransactionState() {
+  if (!transaction) return;
+  try {
+    commit();
+  } catch (const Error&) {
+    // Releasing a live transaction rolls it back; nothing else is possible here.
+    std::exchange(transaction, nullptr)->release();
+    forget();
+  }
+}
+
+Firebird::ITransaction* TransactionState::get() const {
+  if (!transaction) throw Error("the transaction has already ended", "", 0);
+  return transaction;
+}
+
+void TransactionState::commit() {
+  Firebird::ITransaction* t = get();
+  call([&](auto* st) { t->commit(st); });
+  transaction = nullptr;
+  forget();
+}
+
+void TransactionState::rollback() {
+  Firebird::ITransaction* t = get();
+  call([&](auto* st) { t->rollback(st); });
+  transaction = nullptr;
+  forget();
+}
+
+void TransactionState::forget() {
+  if (!owner) return;
+  auto& live = owner->live;
+  live.erase(std::remove(live.begin(), live.end(), this), live.end());
+}
+
+}  // namespace detail
+
+Transaction::Transaction(Attachment& attachment, Isolation isolation)
+    : state_(std::make_shared<detail::TransactionState>()) {
+  state_->owner = attachment.state();
+  if (!state_->owner || !state_->owner->attachment)
+    throw Error("the attachment is closed", "", 0);
+  state_->transaction =
+      detail::startTransaction(state_->owner->attachment, isolation == Isolation::ReadCommitted);
+  state_->owner->live.push_back(state_.get());
+}
+
+Transaction::Transaction(Transaction&&) noexcept = default;
+Transaction& Transaction::operator=(Transaction&&) noexcept = default;
+Transaction::~Transaction() = default;
+
+bool Transaction::active() const { return state_ && state_->active(); }
+
+void Transaction::commit() { state_->commit(); }
+
+void Transaction::commitRetaining() {
+  Firebird::ITransaction* t = state_->get();
+  detail::call([&](auto* st) { t->commitRetaining(st); });
+}
+
+void Transaction::rollback() { state_->rollback(); }
+
+std::uint64_t Transaction::execute(std::string_view sql, const Row& params) {
+  Statement statement(*this, sql);
+  return statement.execute(*this, params);
+}
+
+Cursor Transaction::open(std::string_view sql, const Row& params) {
+  Statement statement(*this, sql);
+  return statement.open(*this, params);
+}
+
+std::vector<Row> Transaction::query(std::string_view sql, const Row& params) {
+  return open(sql, params).fetchAll();
+}
+
+}  // namespace fb

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/Operador.h"
+
+namespace norvane::test {
+
+// An operator that records what the engine told it, for assertions.
+class OperadorGrabador final : public Operador {
+public:
+  void Mensaje(const std::string& texto) override { mensajes.push_back(texto); }
+  void Beep() override { ++beeps; }
+  void ProgresoMaximo(int nuevoMaximo) override {
+    maximo = nuevoMaximo;
+    posicion = 0;
+  }
+  void ProgresoAvanzar() override { ++posicion; }
+
+  std::vector<std::string> mensajes;
+  int beeps = 0;
+  int maximo = 0;
+  int posicion = 0;
+};
+
+}  // namespace norvane::test
