@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "engine/Operador.h"
+
+namespace norvane {
+
+// The installation directory of the suite (UTF-8, without a trailing
+// separator), read from the system-wide settings "Lumo/NorvaneERP2024" on
+// every call. When those settings do not exist the operator is told so and
+// the empty text is returned; a value that is not a text throws
+// std::runtime_error.
+std::string diraplicacion(Operador& operador);
+
+}  // namespace norvane
