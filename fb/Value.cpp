@@ -1,6 +1,7 @@
 #include "fb/Value.h"
 
 #include <cstdio>
+#include <ostream>
 
 #include "fb/Error.h"
 
@@ -79,6 +80,16 @@ std::string Value::toString() const {
     case Kind::Boolean: return asBoolean() ? "TRUE" : "FALSE";
   }
   return {};
+}
+
+std::ostream& operator<<(std::ostream& out, const Decimal& d) { return out << toString(d); }
+
+std::ostream& operator<<(std::ostream& out, const Value& v) {
+  static const char* const nombres[] = {"null", "integer", "decimal", "double", "text",
+                                        "date", "time", "timestamp", "blob", "boolean"};
+  out << nombres[static_cast<int>(v.kind())];
+  if (!v.isNull()) out << " '" << v.toString() << "'";
+  return out;
 }
 
 }  // namespace fb

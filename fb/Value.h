@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <variant>
 #include <vector>
@@ -89,6 +90,10 @@ private:
 };
 
 using Row = std::vector<Value>;
+
+// For diagnostics: the kind and the text of the value.
+std::ostream& operator<<(std::ostream& out, const Value& v);
+std::ostream& operator<<(std::ostream& out, const Decimal& d);
 
 // Text of a decimal in plain notation: {-1, 4} gives "-0.0001".
 std::string toString(Decimal d);

@@ -1,0 +1,115 @@
+#include "engine/ContextoEnvio.h"
+
+#include <stdexcept>
+
+#include "engine/Destino.h"
+#include "engine/Operador.h"
+#include "engine/ValorDestino.h"
+
+namespace norvane {
+
+ContextoEnvio::ContextoEnvio(fb::Transaction& principal, fb::Transaction& detalle,
+                             Destino& destino, Bitacora& bitacora, Operador& operador)
+    : QCopia(principal),
+      QCopiadet(detalle),
+      CDestino("CDestino", destino),
+      CIdfact("CIdfact", destino),
+      CBorrar("CBorrar", destino),
+      destino_(destino),
+      bitacora_(bitacora),
+      operador_(operador) {}
+
+std::string ContextoEnvio::AUDI_OPER() const { return Auditoria().at(auditoria::AUDI_OPER).toString(); }
+std::string ContextoEnvio::AUDI_COD() const { return Auditoria().at(auditoria::AUDI_COD).toString(); }
+std::string ContextoEnvio::AUDI_TICO() const { return Auditoria().at(auditoria::AUDI_TICO).toString(); }
+std::string ContextoEnvio::AUDI_IDDOC() const {
+  return Auditoria().at(auditoria::AUDI_IDDOC).toString();
+}
+
+void ContextoEnvio::AbrirDestino(std::string_view select) { AbrirDestino(CDestino, select); }
+
+void ContextoEnvio::AbrirDestino(CursorDestino& cursor, std::string_view select) {
+  cursor.Abrir(select);
+}
+
+void ContextoEnvio::EjecutarDestino(std::string_view sentencia) { destino_.Ejecutar(sentencia); }
+
+void ContextoEnvio::Copiar(const CursorOrigen& fuente, std::size_t desde, bool reglaPuntoFijo) {
+  const auto& columnas = CDestino.Columnas();
+  const fb::Row& origen = fuente.Fila();
+  if (origen.size() < columnas.size())
+    throw std::runtime_error("the source row has " + std::to_string(origen.size()) +
+                             " columns and " + CDestino.Tabla() + " has " +
+                             std::to_string(columnas.size()));
+  for (std::size_t p = desde; p < columnas.size(); ++p) {
+    if (reglaPuntoFijo && columnas[p].isFixedPoint())
+      CDestino.Asignar(p, ConCuatroDecimales(origen[p]));
+    else
+      CDestino.Asignar(p, ConvertirValor(origen[p], columnas[p]));
+  }
+}
+
+void ContextoEnvio::CopiarFila(const CursorOrigen& fuente, bool reglaPuntoFijo) {
+  CDestino.Agregar();
+  Copiar(fuente, 0, reglaPuntoFijo);
+}
+
+void ContextoEnvio::CopiarSobreActual(const CursorOrigen& fuente, std::size_t desde,
+                                      bool reglaPuntoFijo) {
+  CDestino.Editar();
+  Copiar(fuente, desde, reglaPuntoFijo);
+}
+
+bool ContextoEnvio::AsignarId(std::string_view select) {
+  AbrirDestino(CIdfact, select);
+  if (CIdfact.Vacio()) {
+    // Without a fresh identifier the new row would keep the origin's and
+    // collide at the destination: the caller fails the row instead.
+    operador_.Beep();
+    bitacora_.error_envio("No se obtuvo un identificador nuevo de " + std::string(select));
+    return false;
+  }
+  const fb::Value& id = CIdfact.Fila().at(0);
+  fb::Column entero;
+  entero.type = fb::SqlType::Int64;
+  NuevoId = ConvertirValor(id, entero).asInteger();
+  if (CDestino.HayPendiente()) CDestino.Asignar(0, NuevoId);
+  return true;
+}
+
+void ContextoEnvio::AplicarDestino() {
+  const auto error = CDestino.Aplicar();
+  if (error) ManejarError(*error);
+  HuboError = error.has_value();
+}
+
+void ContextoEnvio::ManejarError(const std::string& mensaje) {
+  // A message of several lines goes into the log as one line.
+  std::string linea = mensaje;
+  for (char& c : linea)
+    if (c == '\n') c = ' ';
+  if (!linea.empty()) linea.pop_back();
+  operador_.Beep();
+  bitacora_.error_envio(linea);
+}
+
+std::string ContextoEnvio::ManejarClientError(const RechazoCursor& rechazo) {
+  std::string mensaje;
+  switch (rechazo.motivo) {
+    case RechazoCursor::Motivo::CamposObligatorios:
+      mensaje = "Los campos ";
+      for (const auto& c : rechazo.columnas) mensaje += c + ", ";
+      mensaje += " son obligatorios.";
+      break;
+    case RechazoCursor::Motivo::ClaveRepetida:
+      mensaje = "Ya existe un registro con el mismo ";
+      for (const auto& c : rechazo.columnas) mensaje += c + ", ";
+      break;
+    case RechazoCursor::Motivo::Otro: break;
+  }
+  operador_.Beep();
+  bitacora_.error_envio(mensaje);
+  return mensaje;
+}
+
+}  // namespace norvane

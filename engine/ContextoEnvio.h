@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/Bitacora.h"
+#include "engine/CursorDestino.h"
+#include "engine/CursorOrigen.h"
+#include "fb/Value.h"
+
+namespace norvane {
+
+class Destino;
+class Operador;
+
+// Positions of the audit row (AUDITORIA, "select *").
+namespace auditoria {
+inline constexpr std::size_t AUDI_ID = 0;
+inline constexpr std::size_t AUDI_USUARIO = 1;
+inline constexpr std::size_t AUDI_FECHA = 2;
+inline constexpr std::size_t AUDI_HORA = 3;
+inline constexpr std::size_t TIDO_COD = 4;
+inline constexpr std::size_t AUDI_IDDOC = 5;
+inline constexpr std::size_t AUDI_OPER = 6;
+inline constexpr std::size_t AUDI_COD = 7;
+inline constexpr std::size_t AUDI_ENVIO = 8;
+inline constexpr std::size_t AUDI_TICO = 9;
+inline constexpr std::size_t AUDI_RAZON = 10;
+}  // namespace auditoria
+
+// What a family handler works with: the current audit row, the run flags,
+// the per-row state, the origin queries and the destination primitives.
+// Handlers write the destination only through the primitives below.
+class ContextoEnvio {
+public:
+  ContextoEnvio(fb::Transaction& principal, fb::Transaction& detalle, Destino& destino,
+                Bitacora& bitacora, Operador& operador);
+
+  // Run flags.
+  bool EnLinea = false;
+  bool Reemplazar = true;
+  std::string FechaBloqueo;
+
+  // Per-row state.
+  bool HuboError = false;
+  bool EncabezadoInsertado = false;
+  std::int64_t NuevoId = 0;
+  std::string CodigoDesde;
+  std::string CodigoHasta;
+
+  // The current audit row (QAuditor's).
+  const fb::Row& Auditoria() const { return *auditoria_; }
+  void FijarAuditoria(const fb::Row& fila) { auditoria_ = &fila; }
+  std::string AUDI_OPER() const;
+  std::string AUDI_COD() const;
+  std::string AUDI_TICO() const;
+  // AUDI_IDDOC as its text, as the handlers join it into statements.
+  std::string AUDI_IDDOC() const;
+
+  CursorOrigen QCopia;
+  CursorOrigen QCopiadet;
+  CursorDestino CDestino;
+  CursorDestino CIdfact;
+  CursorDestino CBorrar;
+
+  // Opens `select` in `cursor` (CDestino unless another is named).
+  void AbrirDestino(std::string_view select);
+  void AbrirDestino(CursorDestino& cursor, std::string_view select);
+  // Runs one statement at the destination, committed by itself.
+  void EjecutarDestino(std::string_view sentencia);
+  // Appends a row to CDestino holding the source's current row by position.
+  void CopiarFila(const CursorOrigen& fuente, bool reglaPuntoFijo = true);
+  // Edits CDestino's current row and copies the source's positions from
+  // `desde` on into it.
+  void CopiarSobreActual(const CursorOrigen& fuente, std::size_t desde,
+                         bool reglaPuntoFijo = true);
+  // Gives the pending row of CDestino a fresh identifier from an identifier
+  // view (NuevoId too). False, logged with a beep, when the view gave no row.
+  bool AsignarId(std::string_view select);
+  // Posts the pending row and writes every posted change of CDestino in one
+  // transaction; HuboError := the write failed.
+  void AplicarDestino();
+
+  // Error capture of a failed write: the message less its last character,
+  // a beep and a line in the error log.
+  void ManejarError(const std::string& mensaje);
+  // Error capture of a cursor's refusal; returns the logged message.
+  std::string ManejarClientError(const RechazoCursor& rechazo);
+
+  Bitacora& bitacora() { return bitacora_; }
+  Operador& operador() { return operador_; }
+
+private:
+  void Copiar(const CursorOrigen& fuente, std::size_t desde, bool reglaPuntoFijo);
+
+  const fb::Row* auditoria_ = nullptr;
+  Destino& destino_;
+  Bitacora& bitacora_;
+  Operador& operador_;
+};
+
+}  // namespace norvane

@@ -1,0 +1,261 @@
+#include "engine/CursorDestino.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+#include "engine/Destino.h"
+#include "fb/Error.h"
+
+namespace norvane {
+
+namespace {
+
+// The first name after FROM, upper case unless quoted.
+std::string TablaDelTexto(std::string_view select) {
+  std::string minusculas(select);
+  std::transform(minusculas.begin(), minusculas.end(), minusculas.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::size_t at = 0;
+  for (;;) {
+    at = minusculas.find("from", at);
+    if (at == std::string::npos) return {};
+    const bool antes = at == 0 || std::isspace(static_cast<unsigned char>(minusculas[at - 1]));
+    const bool despues = at + 4 < minusculas.size() &&
+                         std::isspace(static_cast<unsigned char>(minusculas[at + 4]));
+    if (antes && despues) break;
+    at += 4;
+  }
+  at = select.find_first_not_of(" \t\r\n", at + 4);
+  if (at == std::string_view::npos) return {};
+  if (select[at] == '"') {
+    const auto fin = select.find('"', at + 1);
+    return std::string(select.substr(at + 1, fin - at - 1));
+  }
+  const auto fin = select.find_first_of(" \t\r\n;,", at);
+  std::string nombre(select.substr(at, fin == std::string_view::npos ? fin : fin - at));
+  std::transform(nombre.begin(), nombre.end(), nombre.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return nombre;
+}
+
+std::string Nombre(const std::string& identificador) {
+  std::string texto = "\"";
+  for (char c : identificador) {
+    texto += c;
+    if (c == '"') texto += '"';
+  }
+  return texto + "\"";
+}
+
+std::string SinBlancosFinales(const std::string& s) {
+  const auto fin = s.find_last_not_of(' ');
+  return fin == std::string::npos ? std::string() : s.substr(0, fin + 1);
+}
+
+// Equal as the destination compares them: numbers by value whatever their
+// scale, CHAR texts without their padding.
+bool MismoValor(const fb::Value& a, const fb::Value& b) {
+  using K = fb::Value::Kind;
+  auto numerico = [](const fb::Value& v) { return v.kind() == K::Integer || v.kind() == K::Decimal; };
+  if (numerico(a) && numerico(b)) {
+    fb::Decimal x = a.kind() == K::Integer ? fb::Decimal{a.asInteger(), 0} : a.asDecimal();
+    fb::Decimal y = b.kind() == K::Integer ? fb::Decimal{b.asInteger(), 0} : b.asDecimal();
+    // Bring both to the finer scale; values that overflow cannot be equal.
+    while (x.scale > y.scale) {
+      if (x.value > INT64_MAX / 10 || x.value < INT64_MIN / 10) return false;
+      x.value *= 10;
+      --x.scale;
+    }
+    while (y.scale > x.scale) {
+      if (y.value > INT64_MAX / 10 || y.value < INT64_MIN / 10) return false;
+      y.value *= 10;
+      --y.scale;
+    }
+    return x.value == y.value;
+  }
+  if (a.kind() == K::Text && b.kind() == K::Text)
+    return SinBlancosFinales(a.asText()) == SinBlancosFinales(b.asText());
+  return a == b;
+}
+
+}  // namespace
+
+CursorDestino::CursorDestino(std::string nombre, Destino& destino)
+    : nombre_(std::move(nombre)), destino_(destino) {}
+
+void CursorDestino::Abrir(std::string_view select) {
+  Cerrar();
+  auto resultado = destino_.Consultar(select);
+  columnas_ = std::move(resultado.columnas);
+  filas_ = std::move(resultado.filas);
+  tabla_ = columnas_.empty() || columnas_[0].relation.empty() ? TablaDelTexto(select)
+                                                              : columnas_[0].relation;
+  abierto_ = true;
+}
+
+void CursorDestino::AbrirEstructura(std::string_view select) {
+  Cerrar();
+  auto resultado = destino_.Consultar(select, true);
+  columnas_ = std::move(resultado.columnas);
+  tabla_ = columnas_.empty() || columnas_[0].relation.empty() ? TablaDelTexto(select)
+                                                              : columnas_[0].relation;
+  abierto_ = true;
+}
+
+void CursorDestino::Cerrar() { Limpiar(); }
+
+void CursorDestino::Limpiar() {
+  abierto_ = false;
+  tabla_.clear();
+  columnas_.clear();
+  filas_.clear();
+  actual_ = 0;
+  pendiente_.reset();
+  editando_.reset();
+  cambios_.clear();
+}
+
+const fb::Row& CursorDestino::Fila() const {
+  if (Eof()) throw std::logic_error("cursor " + nombre_ + " has no current row");
+  return filas_[actual_];
+}
+
+void CursorDestino::Agregar() {
+  if (!abierto_) throw std::logic_error("cursor " + nombre_ + " is not open");
+  Publicar();
+  pendiente_ = fb::Row(columnas_.size());
+  editando_.reset();
+}
+
+void CursorDestino::Editar() {
+  Publicar();
+  if (!abierto_ || Eof()) throw RechazoCursor{RechazoCursor::Motivo::Otro, {}};
+  pendiente_ = filas_[actual_];
+  editando_ = actual_;
+}
+
+fb::Row& CursorDestino::Pendiente() {
+  if (!pendiente_) throw std::logic_error("cursor " + nombre_ + " has no pending row");
+  return *pendiente_;
+}
+
+void CursorDestino::Asignar(std::size_t posicion, fb::Value valor) {
+  Pendiente().at(posicion) = std::move(valor);
+}
+
+void CursorDestino::Borrar() {
+  pendiente_.reset();
+  editando_.reset();
+  if (!abierto_ || Eof()) throw RechazoCursor{RechazoCursor::Motivo::Otro, {}};
+  cambios_.push_back({Tipo::Baja, filas_[actual_], {}, actual_});
+  filas_.erase(filas_.begin() + static_cast<std::ptrdiff_t>(actual_));
+}
+
+void CursorDestino::VerificarClave(const fb::Row& fila, std::optional<std::size_t> propia) const {
+  const auto& clave = destino_.ClavePrimaria(tabla_);
+  if (clave.empty()) return;
+  std::vector<std::size_t> posiciones;
+  for (const auto& columna : clave) {
+    const auto it = std::find_if(columnas_.begin(), columnas_.end(), [&](const fb::Column& c) {
+      return c.field == columna && c.relation == tabla_;
+    });
+    if (it == columnas_.end()) return;  // the cursor does not hold the whole key
+    posiciones.push_back(static_cast<std::size_t>(it - columnas_.begin()));
+  }
+  for (std::size_t i = 0; i < filas_.size(); ++i) {
+    if (propia && *propia == i) continue;
+    const bool repetida = std::all_of(posiciones.begin(), posiciones.end(), [&](std::size_t p) {
+      return MismoValor(filas_[i][p], fila[p]);
+    });
+    if (repetida) throw RechazoCursor{RechazoCursor::Motivo::ClaveRepetida, clave};
+  }
+}
+
+void CursorDestino::Publicar() {
+  if (!pendiente_) return;
+  std::vector<std::string> vacias;
+  for (std::size_t i = 0; i < columnas_.size(); ++i)
+    if (!columnas_[i].nullable && (*pendiente_)[i].isNull()) vacias.push_back(columnas_[i].name);
+  if (!vacias.empty()) throw RechazoCursor{RechazoCursor::Motivo::CamposObligatorios, vacias};
+  VerificarClave(*pendiente_, editando_);
+
+  if (editando_) {
+    cambios_.push_back({Tipo::Edicion, filas_[*editando_], *pendiente_, *editando_});
+    filas_[*editando_] = std::move(*pendiente_);
+  } else {
+    cambios_.push_back({Tipo::Alta, {}, *pendiente_, filas_.size()});
+    filas_.push_back(std::move(*pendiente_));
+    actual_ = filas_.size() - 1;
+  }
+  pendiente_.reset();
+  editando_.reset();
+}
+
+std::optional<std::string> CursorDestino::Aplicar() {
+  Publicar();
+  if (cambios_.empty()) return std::nullopt;
+
+  // Only the table's own columns are written; expressions are not.
+  std::vector<std::size_t> propias;
+  for (std::size_t i = 0; i < columnas_.size(); ++i)
+    if (columnas_[i].relation == tabla_ && !columnas_[i].field.empty()) propias.push_back(i);
+
+  auto identificacion = [&](const fb::Row& original, fb::Row& parametros) {
+    std::string where;
+    for (std::size_t i : propias) {
+      if (columnas_[i].isBlob()) continue;  // long text and blobs take no part
+      where += where.empty() ? " WHERE " : " AND ";
+      if (original[i].isNull()) {
+        where += Nombre(columnas_[i].field) + " IS NULL";
+      } else {
+        where += Nombre(columnas_[i].field) + " = ?";
+        parametros.push_back(original[i]);
+      }
+    }
+    return where;
+  };
+
+  Destino::Escritura escritura(destino_);
+  try {
+    for (const auto& cambio : cambios_) {
+      std::string sentencia;
+      fb::Row parametros;
+      if (cambio.tipo == Tipo::Alta) {
+        std::string nombres, marcas;
+        for (std::size_t i : propias) {
+          nombres += (nombres.empty() ? "" : ", ") + Nombre(columnas_[i].field);
+          marcas += marcas.empty() ? "?" : ", ?";
+          parametros.push_back(cambio.valores[i]);
+        }
+        sentencia = "INSERT INTO " + Nombre(tabla_) + " (" + nombres + ") VALUES (" + marcas + ")";
+        escritura.Ejecutar(sentencia, parametros);
+        continue;
+      }
+      if (cambio.tipo == Tipo::Edicion) {
+        std::string asignaciones;
+        for (std::size_t i : propias) {
+          if (MismoValor(cambio.original[i], cambio.valores[i])) continue;
+          asignaciones += (asignaciones.empty() ? "" : ", ") + Nombre(columnas_[i].field) + " = ?";
+          parametros.push_back(cambio.valores[i]);
+        }
+        if (asignaciones.empty()) continue;  // nothing changed: nothing to write
+        sentencia = "UPDATE " + Nombre(tabla_) + " SET " + asignaciones;
+      } else {
+        sentencia = "DELETE FROM " + Nombre(tabla_);
+      }
+      sentencia += identificacion(cambio.original, parametros);
+      const auto afectadas = escritura.Ejecutar(sentencia, parametros);
+      if (afectadas == 0) throw std::runtime_error("Record not found or changed by another user");
+      if (afectadas > 1) throw std::runtime_error("Update affected more than 1 record.");
+    }
+    escritura.Confirmar();
+  } catch (const std::exception& e) {
+    escritura.Deshacer();
+    return std::string(e.what());
+  }
+  cambios_.clear();
+  return std::nullopt;
+}
+
+}  // namespace norvane

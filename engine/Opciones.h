@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fb/Value.h"
+
+namespace norvane {
+
+// One side's sign-in, kept for the life of the program.
+struct Credenciales {
+  std::string Usuario;       // the user name in upper case
+  std::string ClaveCifrada;  // the password scrambled by CifrarClave
+  std::string Servidor;      // the server prefix chosen from the server list
+};
+
+// A row of the document type list, kept in ascending TIDO_COD.
+struct TipoDocumento {
+  int TIDO_COD = 0;
+  std::string TIDO_NOMLARGO;
+  std::string F_1 = "S";  // "S" send this type, "N" do not
+};
+
+using ListaTipos = std::vector<TipoDocumento>;
+
+// A company of a server's general database.
+struct Compania {
+  std::string COMP_COD;
+  std::string COM_NOMBRE;
+};
+
+// The choices of a run.
+struct OpcionesEnvio {
+  std::string CompaniaOrigen;   // COMP_COD; empty when none was chosen
+  std::string CompaniaDestino;
+  bool EnLinea = false;         // the window starts on "Fuera de línea (preparar archivo)"
+  bool Reemplazar = true;       // the window starts on "Reemplazar"
+  bool TodoLoNoEnviado = true;
+  std::optional<fb::Date> FechaDesde;  // empty when the date editor is empty
+  std::optional<fb::Date> FechaHasta;
+  std::string Prefijo;
+  std::string NumeroDesde;
+  std::string NumeroHasta;
+  std::string TipoComprobante;
+  ListaTipos Ctipodoc;
+};
+
+}  // namespace norvane
