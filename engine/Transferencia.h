@@ -45,7 +45,7 @@ public:
 private:
   Sesion& sesion_;
   Operador& operador_;
-  const Despacho& despacho_;
+  const Despacho despacho_;  // a copy: callers may pass a temporary
   Bitacora bitacora_;
   ResumenEnvio resumen_;
 };

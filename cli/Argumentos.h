@@ -1,0 +1,60 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fb/Value.h"
+
+namespace norvane::cli {
+
+// The choices of one command line, as typed. Passwords never come from here.
+struct Argumentos {
+  std::string servidorOrigen;
+  std::string usuarioOrigen;
+  std::optional<std::string> servidorDestino;  // omitted: the origin's
+  std::optional<std::string> usuarioDestino;   // omitted: the origin's (same server only)
+  std::string companiaOrigen;
+  std::string companiaDestino;
+  bool enLinea = false;  // default: offline, as the window starts
+  bool omitir = false;   // default: existing documents are replaced
+  std::optional<fb::Date> desde;  // both or neither: a date-range run
+  std::optional<fb::Date> hasta;
+  std::optional<std::vector<int>> tipos;  // omitted: every type
+  std::string prefijo;
+  std::string numeroDesde;
+  std::string numeroHasta;
+  std::string tipoComprobante;
+
+  // The destination server, the origin's when omitted.
+  const std::string& ServidorDestino() const {
+    return servidorDestino ? *servidorDestino : servidorOrigen;
+  }
+  // Omitted or equal to the origin's: the destination may take the origin's sign-in.
+  bool MismoServidor() const { return ServidorDestino() == servidorOrigen; }
+  const std::string& UsuarioDestino() const {
+    return usuarioDestino ? *usuarioDestino : usuarioOrigen;
+  }
+};
+
+// A command line read: the arguments, a request for help, or what is wrong
+// with it.
+struct LecturaArgumentos {
+  Argumentos argumentos;
+  bool ayuda = false;
+  std::string error;  // empty when the command line is good
+
+  bool Valida() const { return error.empty(); }
+};
+
+// Reads the arguments that follow the program's name. Options take their
+// value as the next argument or after "=".
+LecturaArgumentos LeerArgumentos(const std::vector<std::string>& argumentos);
+
+// A date written "AAAA/MM/DD" that exists in the calendar.
+std::optional<fb::Date> LeerFecha(const std::string& texto);
+
+// How the program is called.
+extern const char* const kUso;
+
+}  // namespace norvane::cli

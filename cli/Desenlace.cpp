@@ -1,0 +1,39 @@
+#include "cli/Desenlace.h"
+
+#include <iomanip>
+#include <ostream>
+
+namespace norvane::cli {
+
+int SalidaDelEnvio(const ResultadoEnvio& resultado, const ResumenEnvio& resumen) {
+  if (resultado.fin != FinEnvio::Concluido) return kSalidaDetenido;
+  return resumen.fallidas == 0 ? kSalidaEnviado : kSalidaConFallidas;
+}
+
+void InformarDesenlace(const ResultadoEnvio& resultado, const ResumenEnvio& resumen,
+                       std::ostream& salida, Operador& operador) {
+  switch (resultado.fin) {
+    case FinEnvio::Concluido: {
+      const auto fila = [&](const char* etiqueta, int valor) {
+        salida << "  " << std::left << std::setw(16) << etiqueta << std::right << std::setw(8) << valor
+               << '\n';
+      };
+      salida << "Filas de auditoría:\n";
+      fila("seleccionadas", resumen.seleccionadas);
+      fila("enviadas", resumen.enviadas);
+      fila("fallidas", resumen.fallidas);
+      fila("sin marcar", resumen.sinMarcar);
+      fila("fuera de rango", resumen.fueraDeRango);
+      break;
+    }
+    case FinEnvio::Rechazo:
+      operador.Mensaje("El destino rechazó una fila y el envío se detuvo: " +
+                       resultado.mensajeRechazo);
+      break;
+    case FinEnvio::SinCompanias:
+    case FinEnvio::CopiaFallida:
+      break;  // the run already said why
+  }
+}
+
+}  // namespace norvane::cli

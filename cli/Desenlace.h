@@ -1,0 +1,27 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "engine/Operador.h"
+#include "engine/Transferencia.h"
+
+namespace norvane::cli {
+
+// The program's exit statuses.
+enum Salida : int {
+  kSalidaEnviado = 0,      // the run reached its end and every completed row was sent
+  kSalidaDetenido = 1,     // the run stopped early or on an error
+  kSalidaUso = 2,          // bad usage
+  kSalidaConFallidas = 3,  // the run reached its end but some rows failed
+};
+
+// The exit status of a run that returned (an error it raised is 1).
+int SalidaDelEnvio(const ResultadoEnvio& resultado, const ResumenEnvio& resumen);
+
+// What the program adds to the run's own messages: the summary of a run that
+// reached its end (on `salida`), or the line of a refusal (to the operator,
+// like every message of the run).
+void InformarDesenlace(const ResultadoEnvio& resultado, const ResumenEnvio& resumen,
+                       std::ostream& salida, Operador& operador);
+
+}  // namespace norvane::cli

@@ -1,0 +1,82 @@
+#include "cli/Programa.h"
+
+#include <exception>
+#include <ostream>
+
+#include "cli/Argumentos.h"
+#include "cli/Desenlace.h"
+#include "cli/EleccionEnvio.h"
+#include "engine/Despacho.h"
+#include "engine/ENoManejada.h"
+#include "engine/Operador.h"
+#include "engine/Sesion.h"
+#include "engine/Transferencia.h"
+
+namespace norvane::cli {
+
+namespace {
+
+int ErrorDeUso(std::ostream& errores, const std::string& error) {
+  errores << "norvane-envio-cli: " << error << '\n' << kUso;
+  return kSalidaUso;
+}
+
+std::string Lista(const std::vector<int>& codigos) {
+  std::string texto;
+  for (const int codigo : codigos) texto += (texto.empty() ? "" : ", ") + std::to_string(codigo);
+  return texto;
+}
+
+// Signs in, loads the lists and runs; errors reach the caller.
+int Enviar(const Argumentos& a, const Claves& claves, Operador& operador, const Consola& consola) {
+  Sesion sesion;
+  ConectarOrigen(sesion, a.servidorOrigen, a.usuarioOrigen, claves.origen);
+  ConectarDestino(sesion, a.ServidorDestino(), a.UsuarioDestino(), claves.destino);
+  CargarCompaniasOrigen(sesion);
+  CargarCompaniasDestino(sesion);
+  CargarTiposDocumento(sesion);
+
+  const EleccionEnvio eleccion =
+      ElegirEnvio(a, sesion.TCompania, sesion.TCompaniades, sesion.Ctipodoc);
+  if (!eleccion.tiposDesconocidos.empty())
+    return ErrorDeUso(consola.errores, "tipo de documento que no está en TIPO_DOCUMENTO: " +
+                                           Lista(eleccion.tiposDesconocidos));
+  // Which code was not found; the run itself then says that no company was chosen.
+  if (eleccion.companiaOrigenDesconocida)
+    operador.Mensaje("La compañía " + a.companiaOrigen + " no está en " + a.servidorOrigen + ".");
+  if (eleccion.companiaDestinoDesconocida)
+    operador.Mensaje("La compañía " + a.companiaDestino + " no está en " + a.ServidorDestino() + ".");
+
+  Transferencia transferencia(sesion, operador, DespachoCompleto());
+  const ResultadoEnvio resultado = transferencia.Ejecutar(eleccion.opciones);
+  InformarDesenlace(resultado, transferencia.Resumen(), consola.salida, operador);
+  return SalidaDelEnvio(resultado, transferencia.Resumen());
+}
+
+}  // namespace
+
+int EjecutarPrograma(const std::vector<std::string>& argumentos, const Variables& entorno,
+                     Operador& operador, const Consola& consola) {
+  const LecturaArgumentos lectura = LeerArgumentos(argumentos);
+  if (lectura.ayuda) {
+    consola.salida << kUso;
+    return kSalidaEnviado;
+  }
+  if (!lectura.Valida()) return ErrorDeUso(consola.errores, lectura.error);
+
+  const LecturaClaves claves = ObtenerClaves(lectura.argumentos, entorno, consola.pedirClave);
+  if (!claves.Validas()) return ErrorDeUso(consola.errores, claves.error);
+
+  // The one boundary for errors, as the windows' unhandled-error handler:
+  // whatever the sign-in or the run did not capture ends the program here.
+  try {
+    return Enviar(lectura.argumentos, claves.claves, operador, consola);
+  } catch (const std::exception& e) {
+    operador.Mensaje(TextoENoManejada(e.what()));
+  } catch (...) {
+    operador.Mensaje(TextoENoManejada("error desconocido"));
+  }
+  return kSalidaDetenido;
+}
+
+}  // namespace norvane::cli

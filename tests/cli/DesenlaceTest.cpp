@@ -1,0 +1,86 @@
+#include "cli/Desenlace.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/OperadorGrabador.h"
+
+namespace norvane::cli {
+namespace {
+
+struct CasoDesenlace {
+  const char* nombre;
+  ResultadoEnvio resultado;
+  ResumenEnvio resumen;
+  int salida;
+  std::string resumenImpreso;           // what goes to standard output
+  std::vector<std::string> mensajes;  // what the operator is told
+};
+
+void PrintTo(const CasoDesenlace& caso, std::ostream* os) { *os << caso.nombre; }
+
+std::vector<CasoDesenlace> Casos() {
+  return {
+      {"TodoEnviado", {FinEnvio::Concluido, ""}, {12, 9, 0, 2, 1}, 0,
+       "Filas de auditoría:\n"
+       "  seleccionadas         12\n"
+       "  enviadas               9\n"
+       "  fallidas               0\n"
+       "  sin marcar             2\n"
+       "  fuera de rango         1\n",
+       {}},
+      {"ConFallidas", {FinEnvio::Concluido, ""}, {5, 3, 2, 0, 0}, 3,
+       "Filas de auditoría:\n"
+       "  seleccionadas          5\n"
+       "  enviadas               3\n"
+       "  fallidas               2\n"
+       "  sin marcar             0\n"
+       "  fuera de rango         0\n",
+       {}},
+      {"UnaSolaFallida", {FinEnvio::Concluido, ""}, {1, 0, 1, 0, 0}, 3,
+       "Filas de auditoría:\n"
+       "  seleccionadas          1\n"
+       "  enviadas               0\n"
+       "  fallidas               1\n"
+       "  sin marcar             0\n"
+       "  fuera de rango         0\n",
+       {}},
+      {"NadaSeleccionado", {FinEnvio::Concluido, ""}, {}, 0,
+       "Filas de auditoría:\n"
+       "  seleccionadas          0\n"
+       "  enviadas               0\n"
+       "  fallidas               0\n"
+       "  sin marcar             0\n"
+       "  fuera de rango         0\n",
+       {}},
+      {"Rechazo", {FinEnvio::Rechazo, "Campos requeridos sin valor:  FACT_FECHA"}, {4, 1, 0, 0, 0}, 1,
+       "", {"El destino rechazó una fila y el envío se detuvo: Campos requeridos sin valor:  FACT_FECHA"}},
+      // Rows that failed before a stop do not turn the stop into a 3.
+      {"RechazoTrasFallidas", {FinEnvio::Rechazo, "x"}, {4, 1, 2, 0, 0}, 1, "",
+       {"El destino rechazó una fila y el envío se detuvo: x"}},
+      {"SinCompanias", {FinEnvio::SinCompanias, ""}, {}, 1, "", {}},
+      {"CopiaFallida", {FinEnvio::CopiaFallida, ""}, {}, 1, "", {}},
+  };
+}
+
+class DesenlaceTest : public ::testing::TestWithParam<CasoDesenlace> {};
+
+TEST_P(DesenlaceTest, SalidaYLoQueSeDice) {
+  const CasoDesenlace& caso = GetParam();
+  std::ostringstream salida;
+  test::OperadorGrabador operador;
+  InformarDesenlace(caso.resultado, caso.resumen, salida, operador);
+  EXPECT_EQ(SalidaDelEnvio(caso.resultado, caso.resumen), caso.salida);
+  EXPECT_EQ(salida.str(), caso.resumenImpreso);
+  EXPECT_EQ(operador.mensajes, caso.mensajes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabla, DesenlaceTest, ::testing::ValuesIn(Casos()),
+                         [](const auto& fila) { return std::string(fila.param.nombre); });
+
+}  // namespace
+}  // namespace norvane::cli

@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+
+#include "engine/ContextoEnvio.h"
+#include "engine/Sesion.h"
+#include "engine/Transferencia.h"
+#include "fb/Error.h"
+#include "fb/Transaction.h"
+#include "tests/support/InstalacionPrueba.h"
+#include "tests/support/OperadorGrabador.h"
+
+namespace norvane {
+namespace {
+
+using fb::Value;
+
+struct Auditoria {
+  int id;
+  const char* fecha;
+  const char* hora;
+  int tido;
+  int iddoc;
+  const char* oper;
+  const char* cod;
+  const char* envio = "N";
+  const char* tico = nullptr;
+};
+
+class Transferencia_ : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ConectarOrigen(sesion, inst.servidor(), "sysdba", "clave");
+    ConectarDestino(sesion, inst.servidor(), "sysdba", "clave");
+    CargarCompaniasOrigen(sesion);
+    CargarCompaniasDestino(sesion);
+    CargarTiposDocumento(sesion);
+    opciones.CompaniaOrigen = "001";
+    opciones.CompaniaDestino = "002";
+    opciones.EnLinea = true;
+    opciones.Ctipodoc = sesion.Ctipodoc;
+  }
+
+  void Auditar(std::initializer_list<Auditoria> filas) {
+    auto db = inst.Compania("001");
+    fb::Transaction t(db);
+    for (const auto& a : filas) {
+      t.execute(
+          "insert into AUDITORIA (AUDI_ID, AUDI_USUARIO, AUDI_FECHA, AUDI_HORA, TIDO_COD, "
+          "AUDI_IDDOC, AUDI_OPER, AUDI_COD, AUDI_ENVIO, AUDI_TICO, AUDI_RAZON) "
+          "values (?, 'ANA', ?, ?, ?, ?, ?, ?, ?, ?, null)",
+          {a.id, a.fecha, a.hora, a.tido, a.iddoc, a.oper, a.cod, a.envio,
+           a.tico ? Value(a.tico) : Value()});
+      t.execute(
+          "update or insert into REPLICA_EVENTOS (RPEV_COMPANIA, RPEV_TIPO, RPEV_IDDOC) "
+          "values ('002', ?, ?) matching (RPEV_COMPANIA, RPEV_TIPO, RPEV_IDDOC)",
+          {a.tido, a.iddoc});
+    }
+    t.commit();
+  }
+
+  // AUDI_ENVIO of each audit row of the origin, by AUDI_ID.
+  std::string Envio(int id) {
+    auto db = inst.Compania("001");
+    fb::Transaction t(db);
+    return t.query("select AUDI_ENVIO from AUDITORIA where AUDI_ID = ?", {id})[0][0].asText();
+  }
+
+  bool Estampado(int tido, int iddoc) {
+    auto db = inst.Compania("001");
+    fb::Transaction t(db);
+    return !t.query("select RPEV_FECREP from REPLICA_EVENTOS where RPEV_COMPANIA = '002' and "
+                    "RPEV_TIPO = ? and RPEV_IDDOC = ?",
+                    {tido, iddoc})[0][0]
+                .isNull();
+  }
+
+  std::vector<std::string> Lineas(const std::string& archivo) {
+    std::vector<std::string> lineas;
+    const std::string texto = (inst.dir() / archivo).string();
+    std::string todo = [&] {
+      std::ifstream in(texto, std::ios::binary);
+      return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }();
+    std::size_t at = 0;
+    while (at < todo.size()) {
+      const auto fin = todo.find("\r\n", at);
+      std::string linea = todo.substr(at, fin - at);
+      // Date and time are the first two fields.
+      lineas.push_back(linea.substr(linea.find(',', linea.find(',') + 1) + 1));
+      at = fin + 2;
+    }
+    return lineas;
+  }
+
+  void Marcar(std::initializer_list<int> tipos) {
+    for (auto& t : opciones.Ctipodoc) {
+      t.F_1 = "N";
+      for (int m : tipos)
+        if (t.TIDO_COD == m) t.F_1 = "S";
+    }
+  }
+
+  ResultadoEnvio Ejecutar() {
+    Transferencia run(sesion, operador, despacho);
+    auto r = run.Ejecutar(opciones);
+    resumen = run.Resumen();
+    return r;
+  }
+
+  test::InstalacionPrueba inst;
+  Sesion sesion;
+  OpcionesEnvio opciones;
+  test::OperadorGrabador operador;
+  Despacho despacho;
+  ResumenEnvio resumen;
+};
+
+TEST_F(Transferencia_, EverythingNotSentCompletesMarkedRowsOnly) {
+  Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"},
+           {2, "2024/04/01", "09:00:00", 11, 502, "M", "EN000001"},
+           {3, "2024/04/01", "07:00:00", 2, 503, "M", "SI000002", "S"},
+           {4, "2024/04/02", "08:00:00", 999, 504, "M", "XX000001"}});
+  Marcar({2});
+  const auto r = Ejecutar();
+
+  EXPECT_EQ(r.fin, FinEnvio::Concluido);
+  EXPECT_EQ(Envio(1), "S");  // type 2 has no handler: completed as sent
+  EXPECT_TRUE(Estampado(2, 501));
+  EXPECT_EQ(Envio(2), "N");  // type 11 not marked: untouched
+  EXPECT_FALSE(Estampado(11, 502));
+  EXPECT_EQ(Envio(4), "N");  // a type that is not in the list counts as not marked
+  EXPECT_EQ(Lineas("ENVIOMANUAL.TXT"), (std::vector<std::string>{"1,2,M,SI000001"}));
+  EXPECT_EQ(resumen.seleccionadas, 3);  // row 3 was already sent
+  EXPECT_EQ(resumen.enviadas, 1);
+  EXPECT_EQ(resumen.sinMarcar, 2);
+  EXPECT_EQ(operador.maximo, 3);
+  EXPECT_EQ(operador.posicion, 3);
+  EXPECT_EQ(operador.mensajes.back(), "Proceso de envio de información concluído.");
+}
+
+TEST_F(Transferencia_, ADateRangeRunSendsAgainWhatWasSent) {
+  Auditar({{1, "2024/04/10", "08:00:00", 2, 501, "M", "SI000001", "S"},
+           {2, "2024/05/01", "08:00:00", 2, 502, "M", "SI000002"}});
+  opciones.TodoLoNoEnviado = false;
+  opciones.FechaDesde = fb::Date{2024, 4, 1};
+  opciones.FechaHasta = fb::Date{2024, 4, 30};
+  Marcar({2});
+  Ejecutar();
+  Ejecutar();
+  EXPECT_EQ(Lineas("ENVIOMANUAL.TXT"),
+            (std::vector<std::string>{"1,2,M,SI000001", "1,2,M,SI000001"}));
+  EXPECT_EQ(Envio(2), "N");  // outside the dates
+}
+
+TEST_F(Transferencia_, RowsOutsideTheCodeRangeStayForALaterRun) {
+  Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "FV000123"},
+           {2, "2024/04/01", "08:00:01", 2, 502, "M", "FV000150"},
+           {3, "2024/04/01", "08:00:02", 101, 0, "M", "ART-01"}});
+  Marcar({2, 101});
+  opciones.Prefijo = "FV";
+  opciones.NumeroDesde = "000150";
+  Ejecutar();
+  EXPECT_EQ(Envio(1), "N");
+  EXPECT_FALSE(Estampado(2, 501));
+  EXPECT_EQ(Envio(2), "S");
+  EXPECT_EQ(Envio(3), "S");  // types from 100 on are handled whatever their code
+  EXPECT_EQ(resumen.fueraDeRango, 1);
+  EXPECT_EQ(Lineas("ENVIOMANUAL.TXT"),
+            (std::vector<std::string>{"2,2,M,FV000150", "3,101,M,ART-01"}));
+}
+
+TEST_F(Transferencia_, AFailedRowIsLoggedWithTheOriginUserAndStaysUnsent) {
+  Auditar({{1, "2024/04/01", "08:00:00", 11, 501, "M", "EN000001"},
+           {2, "2024/04/01", "08:00:01", 1, 502, "M", "000007", "N", "CE"}});
+  despacho.Registrar({1, 11}, [](ContextoEnvio& c) { c.HuboError = true; });
+  Ejecutar();
+  EXPECT_EQ(Envio(1), "N");
+  EXPECT_EQ(Envio(2), "N");
+  EXPECT_FALSE(Estampado(11, 501));
+  EXPECT_EQ(Lineas("ERRORENVIO.TXT"),
+            (std::vector<std::string>{"SYSDBA,Error transmitiendo Entrada de inventario EN000001",
+                                      "SYSDBA,Error transmitiendo Comprobante de contabilidad CE  "
+                                      "000007"}));
+  EXPECT_EQ(resumen.fallidas, 2);
+}
+
+TEST_F(Transferencia_, OfflineCopiesEveryCompletedRowIntoAFreshTransferFile) {
+  Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"},
+           {2, "2024/04/01", "08:00:01", 11, 502, "M", "EN000001"}});
+  despacho.Registrar({11}, [](ContextoEnvio& c) { c.HuboError = true; });
+  opciones.EnLinea = false;
+  Ejecutar();
+  const auto archivo = inst.dir() / "datos" / "002" / "envio.fdb";
+  ASSERT_TRUE(std::filesystem::exists(archivo));
+  auto leer = [&] {
+    auto db = inst.Abrir("datos/002/envio.fdb");
+    fb::Transaction t(db);
+    return t.query("select AUDI_ID, AUDI_ENVIO, AUDI_COD from AUDITORIA order by AUDI_ID");
+  };
+  // Failed or not, both rows travel, with AUDI_ENVIO as it was read.
+  EXPECT_EQ(leer(), (std::vector<fb::Row>{{Value(1), Value("N"), Value("SI000001")},
+                                          {Value(2), Value("N"), Value("EN000001")}}));
+
+  // A later run replaces the file: only what it completes is there.
+  Auditar({{3, "2024/04/02", "08:00:00", 2, 503, "M", "SI000003"}});
+  despacho = Despacho();
+  Ejecutar();
+  EXPECT_EQ(leer(), (std::vector<fb::Row>{{Value(2), Value("N"), Value("EN000001")},
+                                          {Value(3), Value("N"), Value("SI000003")}}));
+}
+
+TEST_F(Transferencia_, OfflineWithoutTheTemplateStopsWithItsMessage) {
+  std::filesystem::remove(inst.dir() / "sop" / "envio.fdb");
+  opciones.EnLinea = false;
+  EXPECT_EQ(Ejecutar().fin, FinEnvio::CopiaFallida);
+  EXPECT_EQ(operador.mensajes.back(), "No se pudo copiar la base de datos para el envio.");
+}
+
+TEST_F(Transferencia_, WithoutCompaniesNothingHappens) {
+  opciones.CompaniaDestino.clear();
+  EXPECT_EQ(Ejecutar().fin, FinEnvio::SinCompanias);
+  EXPECT_EQ(operador.mensajes, (std::vector<std::string>{"Debe indicar las compañías origen y destino."}));
+  EXPECT_FALSE(sesion.origen);
+}
+
+TEST_F(Transferencia_, ARefusedRowEndsTheRunSilentlyKeepingWhatWasCompleted) {
+  Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"},
+           {2, "2024/04/01", "08:00:01", 11, 502, "M", "EN000001"},
+           {3, "2024/04/01", "08:00:02", 2, 503, "M", "SI000003"}});
+  despacho.Registrar({11}, [](ContextoEnvio& c) {
+    c.AbrirDestino("select * from CONFIGURACION");
+    c.CDestino.Agregar();
+    c.AplicarDestino();
+  });
+  const auto r = Ejecutar();
+  EXPECT_EQ(r.fin, FinEnvio::Rechazo);
+  EXPECT_EQ(r.mensajeRechazo,
+            "Los campos CONF_MODULO, CONF_CATEGORIA, CONF_PROPIEDAD,  son obligatorios.");
+  EXPECT_EQ(Envio(1), "S");
+  EXPECT_EQ(Envio(2), "N");
+  EXPECT_EQ(Envio(3), "N");  // never reached
+  EXPECT_EQ(operador.mensajes, std::vector<std::string>{});  // nothing on screen
+  EXPECT_EQ(operador.beeps, 1);
+}
+
+TEST_F(Transferencia_, CompletedRowsAreDurableAtOnceEvenIfTheRunFails) {
+  Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"},
+           {2, "2024/04/01", "08:00:01", 11, 502, "M", "EN000001"}});
+  despacho.Registrar({11}, [](ContextoEnvio& c) { c.EjecutarDestino("delete from NO_EXISTE"); });
+  EXPECT_THROW(Ejecutar(), fb::Error);
+  // The run's origin connection is still open; another one sees the mark.
+  ASSERT_TRUE(sesion.origen);
+  EXPECT_EQ(Envio(1), "S");
+  EXPECT_EQ(Envio(2), "N");
+}
+
+TEST_F(Transferencia_, AMissingCompanyDatabaseEndsTheRunWithTheServersMessage) {
+  std::filesystem::remove(inst.dir() / "datos" / "002" / "norvane.fdb");
+  try {
+    Ejecutar();
+    FAIL();
+  } catch (const fb::Error& e) {
+    EXPECT_EQ(e.lines().at(0), "I/O error during \"open\" operation for file \"" +
+                                   (inst.dir() / "datos" / "002" / "norvane.fdb").string() + "\"");
+  }
+}
+
+TEST_F(Transferencia_, TheLockDateIsTheDestinationsConfiguration) {
+  {
+    auto db = inst.Compania("002");
+    db.execute(
+        "insert into CONFIGURACION (CONF_MODULO, CONF_CATEGORIA, CONF_PROPIEDAD, CONF_VALOR) "
+        "values ('CONTABILIDAD', 'GENERAL', 'FECHA DE BLOQUEO', '2024/03/31')");
+  }
+  Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"}});
+  std::string vista;
+  despacho.Registrar({2}, [&](ContextoEnvio& c) { vista = c.FechaBloqueo; });
+  Ejecutar();
+  EXPECT_EQ(vista, "2024/03/31");
+}
+
+}  // namespace
+}  // namespace norvane
