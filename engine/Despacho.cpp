@@ -1,5 +1,7 @@
 #include "engine/Despacho.h"
 
+#include "engine/families/Documentos.h"
+
 namespace norvane {
 
 void Despacho::Registrar(std::initializer_list<int> tipos, const Manejador& manejador) {
@@ -14,6 +16,7 @@ const Manejador* Despacho::Buscar(int tidoCod) const {
 Despacho DespachoCompleto() {
   Despacho despacho;
   // Each family adds its document types here as it is built.
+  RegistrarDocumentos(despacho);
   return despacho;
 }
 

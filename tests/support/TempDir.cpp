@@ -27,8 +27,10 @@ std::filesystem::path TempDir::write(const std::string& name, const std::string&
   return file;
 }
 
-std::string TempDir::read(const std::string& name) const {
-  std::ifstream in(path_ / name, std::ios::binary);
+std::string TempDir::read(const std::string& name) const { return LeerArchivo(path_ / name); }
+
+std::string TempDir::LeerArchivo(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

@@ -20,6 +20,8 @@ public:
   std::filesystem::path write(const std::string& name, const std::string& bytes) const;
   // The bytes of the file `name`, or the empty text when it does not exist.
   std::string read(const std::string& name) const;
+  // The bytes of any file, or the empty text when it does not exist.
+  static std::string LeerArchivo(const std::filesystem::path& file);
 
 private:
   std::filesystem::path path_;

@@ -1,0 +1,167 @@
+#include "engine/EnviarDocumento.h"
+
+#include <stdexcept>
+
+#include "engine/ContextoEnvio.h"
+#include "engine/SeleccionAuditoria.h"
+#include "engine/ValorDestino.h"
+
+namespace norvane {
+
+CodigoPartido PartirCodigo(std::string_view codigo, int largoNumero) {
+  const auto n = static_cast<std::size_t>(largoNumero);
+  if (codigo.size() <= n) return {"", std::string(codigo)};
+  return {std::string(codigo.substr(0, codigo.size() - n)),
+          std::string(codigo.substr(codigo.size() - n))};
+}
+
+namespace {
+
+std::size_t Posicion(const CursorDestino& cursor, const char* nombre) {
+  const auto& columnas = cursor.Columnas();
+  for (std::size_t i = 0; i < columnas.size(); ++i)
+    if (columnas[i].field == nombre) return i;
+  throw std::runtime_error(std::string("column ") + nombre + " is not in " + cursor.Tabla());
+}
+
+std::int64_t Entero(const fb::Value& v) {
+  fb::Column entero;
+  entero.type = fb::SqlType::Int64;
+  return ConvertirValor(v, entero).asInteger();
+}
+
+bool EsCero(const fb::Value& v) {
+  switch (v.kind()) {
+    case fb::Value::Kind::Integer: return v.asInteger() == 0;
+    case fb::Value::Kind::Decimal: return v.asDecimal().value == 0;
+    case fb::Value::Kind::Double: return v.asDouble() == 0.0;
+    default: return false;  // a null is not 0
+  }
+}
+
+std::string Busqueda(const char* texto, const char* clausula, const CodigoPartido& codigo) {
+  return texto + Citar(codigo.prefijo) + clausula + Citar(codigo.numero);
+}
+
+// Online, a new return points to the destination's copy of its invoice, or
+// to none when that invoice is not there.
+void ResolverFactura(ContextoEnvio& c, const ReferenciaFactura& r) {
+  fb::Row& fila = c.CDestino.Pendiente();
+  const auto id = static_cast<std::size_t>(r.posicionId);
+  const auto codigo = static_cast<std::size_t>(r.posicionCodigo);
+  if (EsCero(fila.at(id))) return;
+  // Without a code the invoice cannot be found at the destination.
+  if (fila.at(codigo).isNull()) {
+    fila[id] = 0;
+    return;
+  }
+  const auto partido = PartirCodigo(fila[codigo].toString(), r.largoNumero);
+  c.AbrirDestino(c.CIdfact, Busqueda(r.busqueda, r.clausulaNumero, partido));
+  fila[id] = c.CIdfact.Vacio() ? fb::Value(0) : c.CIdfact.Fila().at(0);
+  c.CIdfact.Cerrar();
+}
+
+void EnviarDetalle(ContextoEnvio& c, const TablaDetalle& t) {
+  const std::string id = std::to_string(c.NuevoId);
+  c.QCopiadet.Abrir(t.seleccionOrigen + c.AUDI_IDDOC() + t.orden);
+  c.AbrirDestino(t.seleccionDestino + id);
+  auto nuevaFila = [&] {
+    c.CopiarFila(c.QCopiadet);
+    c.CDestino.Asignar(0, c.NuevoId);
+    if (t.columnaEnCero >= 0) c.CDestino.Asignar(static_cast<std::size_t>(t.columnaEnCero), 0);
+  };
+  if (t.aplicarJuntas) {
+    // All the rows or none: one apply after the last.
+    for (c.QCopiadet.Primero(); !c.QCopiadet.Eof(); c.QCopiadet.Siguiente()) {
+      nuevaFila();
+      c.CDestino.Publicar();
+    }
+    c.AplicarDestino();
+  } else {
+    for (c.QCopiadet.Primero(); !c.HuboError && !c.QCopiadet.Eof(); c.QCopiadet.Siguiente()) {
+      nuevaFila();
+      c.AplicarDestino();
+    }
+  }
+  c.CDestino.Cerrar();
+  c.QCopiadet.Cerrar();
+}
+
+}  // namespace
+
+void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
+  const std::string busqueda =
+      Busqueda(d.busqueda, d.clausulaNumero, PartirCodigo(c.AUDI_COD(), d.largoNumero));
+  const std::string operacion = c.AUDI_OPER();
+
+  if (operacion == "D") {
+    if (!c.EnLinea) return;
+    c.AbrirDestino(busqueda);
+    if (c.CDestino.Vacio()) return;
+    c.CDestino.Borrar();
+    c.AplicarDestino();
+    return;
+  }
+  if (operacion == "A") {
+    if (!c.EnLinea) return;
+    c.AbrirDestino(busqueda);
+    if (c.CDestino.Vacio()) return;
+    c.CDestino.Editar();
+    c.CDestino.Asignar(Posicion(c.CDestino, d.columnaAnulado), "S");
+    c.AplicarDestino();
+    return;
+  }
+
+  c.QCopia.Abrir(d.seleccionEncabezado + c.AUDI_IDDOC());
+  c.NuevoId = 0;
+  if (c.QCopia.Vacio()) {
+    c.QCopia.Cerrar();
+    return;
+  }
+  c.AbrirDestino(busqueda);
+  if (c.CDestino.Vacio()) {
+    c.CopiarFila(c.QCopia);
+    if (c.EnLinea) {
+      // Without a fresh identifier the document would be written under the
+      // origin's, or its details under 0: the row fails and nothing is written.
+      if (!c.AsignarId(d.vistaId)) {
+        c.HuboError = true;
+        c.CDestino.Cerrar();
+        c.QCopia.Cerrar();
+        return;
+      }
+      if (d.referenciaFactura) ResolverFactura(c, *d.referenciaFactura);
+    }
+    if (d.implicada) c.CDestino.Asignar(Posicion(c.CDestino, d.implicada->nombre), d.implicada->alInsertar);
+    c.AplicarDestino();
+    if (!c.HuboError) {
+      if (!c.EnLinea) c.NuevoId = Entero(c.CDestino.Fila().at(0));
+      c.EncabezadoInsertado = true;
+    }
+  } else if (c.Reemplazar) {
+    const fb::Value existente = c.CDestino.Fila().at(0);
+    for (const auto& t : d.detalles) c.EjecutarDestino(t.borrado + existente.toString());
+    c.NuevoId = Entero(existente);
+    c.CopiarSobreActual(c.QCopia, 1);
+    // The invoice reference of a replaced return stays as the destination has it.
+    if (d.referenciaFactura) {
+      const auto id = static_cast<std::size_t>(d.referenciaFactura->posicionId);
+      c.CDestino.Asignar(id, c.CDestino.Fila().at(id));
+    }
+    if (d.implicada)
+      c.CDestino.Asignar(Posicion(c.CDestino, d.implicada->nombre), d.implicada->alReemplazar);
+    c.AplicarDestino();
+    if (!c.HuboError) c.EncabezadoInsertado = true;
+  }
+  c.CDestino.Cerrar();
+
+  if (c.EncabezadoInsertado && !d.detalles.empty()) {
+    for (const auto& t : d.detalles) EnviarDetalle(c, t);
+    if (c.HuboError) c.EjecutarDestino(d.borradoEncabezado + std::to_string(c.NuevoId));
+  }
+  if (d.procedimientoCierre && c.EncabezadoInsertado && !c.HuboError)
+    c.EjecutarDestino(d.procedimientoCierre + std::to_string(c.NuevoId) + ",NULL,NULL)");
+  c.QCopia.Cerrar();
+}
+
+}  // namespace norvane
