@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/Programa.h"
+#include "fb/Transaction.h"
+#include "tests/support/InstalacionPrueba.h"
+#include "tests/support/OperadorGrabador.h"
+
+namespace norvane::cli {
+namespace {
+
+// The headless program end to end, in process, on a small installation.
+class Programa : public ::testing::Test {
+protected:
+  void Auditar(int id, int tido, const char* cod) {
+    auto db = inst.Compania("001");
+    db.execute(
+        "insert into AUDITORIA (AUDI_ID, AUDI_FECHA, AUDI_HORA, TIDO_COD, AUDI_IDDOC, AUDI_OPER, "
+        "AUDI_COD) values (?, '2024/04/01', '08:00:00', ?, ?, 'M', ?)",
+        {id, tido, id, cod});
+  }
+
+  int Ejecutar(std::vector<std::string> extra, Variables entorno = {{"NORVANE_CLAVE_ORIGEN", "x"}},
+               PedirClave pedir = {}) {
+    std::vector<std::string> args = {"--servidor-origen", inst.servidor(), "--usuario-origen", "SYSDBA",
+                                     "--compania-origen", "001", "--compania-destino", "002"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return EjecutarPrograma(args, entorno, operador, Consola{salida, errores, std::move(pedir)});
+  }
+
+  test::InstalacionPrueba inst;
+  test::OperadorGrabador operador;
+  std::ostringstream salida;
+  std::ostringstream errores;
+};
+
+TEST_F(Programa, OnlineRunEndsWithTheSummaryAndStatus0) {
+  Auditar(1, 2, "SI000001");
+  Auditar(2, 11, "EN000001");  // the document is not at the origin: completed, nothing copied
+  Auditar(3, 12, "SA000001");  // not marked
+  EXPECT_EQ(Ejecutar({"--en-linea", "--tipos", "2,11"}), 0) << errores.str();
+  EXPECT_EQ(operador.mensajes.back(), "Proceso de envio de información concluído.");
+  EXPECT_EQ(salida.str(),
+            "Filas de auditoría:\n"
+            "  seleccionadas          3\n"
+            "  enviadas               2\n"
+            "  fallidas               0\n"
+            "  sin marcar             1\n"
+            "  fuera de rango         0\n");
+}
+
+TEST_F(Programa, FailedRowsGiveStatus3) {
+  Auditar(1, 11, "EN000001");
+  {
+    auto db = inst.Compania("001");
+    db.execute(
+        "insert into ENTRADAS (ENTR_ID, PREF_PRE, ENTR_NUMERO, ENTR_FECHA, ENTR_ANULADO) "
+        "values (1, 'EN', '000001', '2024/04/01', 'N')");
+    // The destination cannot give the entry an identifier: the row fails.
+    auto destino = inst.Compania("002");
+    destino.execute("recreate view cambie_id_entrada (ID) as select 1 from rdb$database where 1 = 0");
+  }
+  EXPECT_EQ(Ejecutar({"--en-linea"}), 3) << errores.str();
+}
+
+TEST_F(Programa, UnknownCompanyStopsWithTheRunsMessage) {
+  std::vector<std::string> args = {"--servidor-origen", inst.servidor(), "--usuario-origen", "SYSDBA",
+                                   "--compania-origen", "009", "--compania-destino", "002"};
+  EXPECT_EQ(EjecutarPrograma(args, {{"NORVANE_CLAVE_ORIGEN", "x"}}, operador,
+                             Consola{salida, errores, {}}),
+            1);
+  EXPECT_EQ(operador.mensajes.back(), "Debe indicar las compañías origen y destino.");
+}
+
+TEST_F(Programa, MissingPasswordWithNobodyToAskIsBadUsage) {
+  EXPECT_EQ(Ejecutar({}, {}), 2);
+  EXPECT_NE(errores.str().find("NORVANE_CLAVE_ORIGEN"), std::string::npos) << errores.str();
+  EXPECT_TRUE(operador.mensajes.empty());
+}
+
+TEST_F(Programa, MissingPasswordIsAskedForWhenSomeoneCanAnswer) {
+  int preguntas = 0;
+  EXPECT_EQ(Ejecutar({"--en-linea"}, {}, [&](const std::string&) -> std::optional<std::string> {
+              ++preguntas;
+              return "x";
+            }),
+            0)
+      << errores.str();
+  EXPECT_EQ(preguntas, 1);  // the destination takes the origin's, same server
+}
+
+TEST_F(Programa, AServerWithoutTheGeneralDatabaseIsWordedAsTheHandlerWouldSay) {
+  std::vector<std::string> args = {"--servidor-origen", inst.servidor() + "/nada", "--usuario-origen",
+                                   "SYSDBA", "--compania-origen", "001", "--compania-destino", "002"};
+  EXPECT_EQ(EjecutarPrograma(args, {{"NORVANE_CLAVE_ORIGEN", "x"}}, operador, Consola{salida, errores, {}}),
+            1);
+  ASSERT_FALSE(operador.mensajes.empty());
+  EXPECT_EQ(operador.mensajes.back(),
+            "No se encontró el archivo o la ruta " + inst.servidor() + "/nada/datos/general.fdb");
+}
+
+TEST_F(Programa, ATypeThatIsNotInTheListIsBadUsage) {
+  EXPECT_EQ(Ejecutar({"--tipos", "2,7777"}), 2);
+  EXPECT_NE(errores.str().find("7777"), std::string::npos);
+}
+
+TEST_F(Programa, OfflineWithoutTemplateStops) {
+  std::filesystem::remove(inst.dir() / "sop" / "envio.fdb");
+  EXPECT_EQ(Ejecutar({}), 1);
+  EXPECT_EQ(operador.mensajes.back(), "No se pudo copiar la base de datos para el envio.");
+}
+
+}  // namespace
+}  // namespace norvane::cli
