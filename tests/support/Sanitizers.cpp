@@ -12,6 +12,11 @@ const char* __lsan_default_suppressions() {
          "leak:__gconv_lookup_cache\n";
 }
 
+// The Firebird client loads and unloads its plugins (and their thread-local
+// storage) at run time; tracking that storage through __tls_get_addr leaves
+// stale entries that crash the leak checker at exit.
+const char* __asan_default_options() { return "intercept_tls_get_addr=0"; }
+
 const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
 
 }  // extern "C"
