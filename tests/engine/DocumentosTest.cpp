@@ -76,15 +76,7 @@ class DocumentoBase : public ::testing::Test {
 protected:
   void Preparar(const DescriptorDocumento& d) {
     tipo = TipoDe(d);
-    ConectarOrigen(sesion, inst.servidor(), "sysdba", "x");
-    ConectarDestino(sesion, inst.servidor(), "sysdba", "x");
-    CargarCompaniasOrigen(sesion);
-    CargarCompaniasDestino(sesion);
-    CargarTiposDocumento(sesion);
-    opciones.CompaniaOrigen = "001";
-    opciones.CompaniaDestino = "002";
-    opciones.EnLinea = true;
-    opciones.Ctipodoc = sesion.Ctipodoc;
+    opciones = inst.Firmar(sesion);
     for (auto& t : opciones.Ctipodoc) t.F_1 = t.TIDO_COD == tipo.d->tidoCod ? "S" : "N";
   }
 

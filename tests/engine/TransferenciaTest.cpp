@@ -31,17 +31,7 @@ struct Auditoria {
 
 class Transferencia_ : public ::testing::Test {
 protected:
-  void SetUp() override {
-    ConectarOrigen(sesion, inst.servidor(), "sysdba", "clave");
-    ConectarDestino(sesion, inst.servidor(), "sysdba", "clave");
-    CargarCompaniasOrigen(sesion);
-    CargarCompaniasDestino(sesion);
-    CargarTiposDocumento(sesion);
-    opciones.CompaniaOrigen = "001";
-    opciones.CompaniaDestino = "002";
-    opciones.EnLinea = true;
-    opciones.Ctipodoc = sesion.Ctipodoc;
-  }
+  void SetUp() override { opciones = inst.Firmar(sesion); }
 
   void Auditar(std::initializer_list<Auditoria> filas) {
     auto db = inst.Compania("001");

@@ -85,4 +85,18 @@ fb::Attachment InstalacionPrueba::Compania(const std::string& codigo) const {
   return fb::Attachment::attach({compania(codigo), usuario_, "", ""});
 }
 
+OpcionesEnvio InstalacionPrueba::Firmar(Sesion& sesion) const {
+  ConectarOrigen(sesion, servidor(), usuario_, "clave");
+  ConectarDestino(sesion, servidor(), usuario_, "clave");
+  CargarCompaniasOrigen(sesion);
+  CargarCompaniasDestino(sesion);
+  CargarTiposDocumento(sesion);
+  OpcionesEnvio o;
+  o.CompaniaOrigen = "001";
+  o.CompaniaDestino = "002";
+  o.EnLinea = true;
+  o.Ctipodoc = sesion.Ctipodoc;
+  return o;
+}
+
 }  // namespace norvane::test

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/Opciones.h"
+#include "engine/Sesion.h"
 #include "fb/Attachment.h"
 #include "tests/support/TempDir.h"
 
@@ -26,6 +27,11 @@ public:
   // Attaches a database of the installation by its path relative to dir().
   fb::Attachment Abrir(const std::string& relativa) const;
   fb::Attachment Compania(const std::string& codigo) const;
+
+  // Signs `sesion` in on both sides and loads its lists, as the windows do
+  // after the access dialog; returns the options of an online run from 001
+  // to 002 with every type marked.
+  OpcionesEnvio Firmar(Sesion& sesion) const;
 
 private:
   TempDir dir_;
