@@ -1,11 +1,19 @@
 #include "demo/DatosDemo.h"
 
-#include <stdexcept>
+#include "demo/Documentos.h"
+#include "demo/Maestros.h"
+#include "demo/Muestra.h"
 
 namespace norvane::demo {
 
-void LlenarCompanias(fb::Attachment&, fb::Attachment&, int, unsigned) {
-  throw std::logic_error("the sample data of the companies is not built yet");
+void LlenarCompanias(fb::Attachment& origen, fb::Attachment& destino, int documentos,
+                     unsigned semilla) {
+  Muestra muestra(origen, destino, documentos, semilla);
+  LlenarMaestros(muestra);
+  LlenarDocumentos(muestra);
+  muestra.auditoria.Escribir(muestra.origen, kCompaniaDestino);
+  muestra.origen.Confirmar();
+  muestra.destino.Confirmar();
 }
 
 }  // namespace norvane::demo
