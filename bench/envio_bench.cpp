@@ -32,6 +32,7 @@ public:
   void Beep() override {}
   void ProgresoMaximo(int) override {}
   void ProgresoAvanzar() override {}
+  void MostrarProgreso(bool) override {}
 };
 
 struct Medida {

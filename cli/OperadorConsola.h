@@ -23,6 +23,8 @@ public:
   void Beep() override;
   void ProgresoMaximo(int maximo) override;
   void ProgresoAvanzar() override;
+  // The bar itself is the panel on a console.
+  void MostrarProgreso(bool) override {}
 
 private:
   void DibujarBarra(std::chrono::steady_clock::time_point ahora);

@@ -14,6 +14,9 @@ public:
   virtual void Mensaje(const std::string& texto) = 0;
   // The system beep that accompanies a logged write error.
   virtual void Beep() = 0;
+  // The progress panel of a run: shown once the run has its companies,
+  // hidden before its finish message; it stays shown after an error.
+  virtual void MostrarProgreso(bool visible) = 0;
   // The progress display: a new maximum resets the position to 0.
   virtual void ProgresoMaximo(int maximo) = 0;
   virtual void ProgresoAvanzar() = 0;

@@ -56,8 +56,10 @@ void ConectarDestino(Sesion& sesion, const std::string& servidor, const std::str
   sesion.DbGeneraldes.close();
   sesion.DbGeneraldes = Conectar(BaseGeneral(servidor), usuario, clave);
   sesion.CredDestino = {Mayusculas(usuario), CifrarClave(clave), servidor};
-  // Like the origin's, this statement runs on the origin general database.
-  ConsultarUsuario(sesion.DbGeneral, usuario);
+  // Like the origin's, this statement runs on the origin general database;
+  // before the origin is signed in there is none to run it on, and since it
+  // rejects nobody it is left out rather than reported as an error.
+  if (sesion.DbGeneral.valid()) ConsultarUsuario(sesion.DbGeneral, usuario);
 }
 
 void CargarCompaniasOrigen(Sesion& sesion) {

@@ -45,6 +45,7 @@ ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
     operador_.Mensaje("Debe indicar las compañías origen y destino.");
     return {FinEnvio::SinCompanias, {}};
   }
+  operador_.MostrarProgreso(true);
 
   // Origin: a new connection, the earlier one closed (which commits).
   sesion_.origen.reset();
@@ -150,6 +151,7 @@ ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
     }
   }
 
+  operador_.MostrarProgreso(false);
   operador_.Mensaje("Proceso de envio de información concluído.");
   return {FinEnvio::Concluido, {}};
 }

@@ -36,6 +36,15 @@ TEST(Sesion, SignInKeepsTheCredentialsAndLoadsTheLists) {
   EXPECT_EQ(BuscarCompania(s.TCompania, "003"), nullptr);
 }
 
+TEST(Sesion, TheDestinationSignsInBeforeTheOriginWithoutAnError) {
+  test::InstalacionPrueba inst;
+  Sesion s;
+  EXPECT_NO_THROW(ConectarDestino(s, inst.servidor(), "sysdba", "x"));
+  EXPECT_TRUE(s.DbGeneraldes.valid());
+  EXPECT_FALSE(s.DbGeneral.valid());
+  EXPECT_EQ(s.CredDestino.Usuario, "SYSDBA");
+}
+
 TEST(Sesion, AQuoteInTheUserNameStaysInsideTheValue) {
   test::InstalacionPrueba inst;
   Sesion s;

@@ -129,6 +129,7 @@ TEST_F(Transferencia_, EverythingNotSentCompletesMarkedRowsOnly) {
   EXPECT_EQ(operador.maximo, 3);
   EXPECT_EQ(operador.posicion, 3);
   EXPECT_EQ(operador.mensajes.back(), "Proceso de envio de información concluído.");
+  EXPECT_FALSE(operador.progresoVisible);  // hidden before the finish message
 }
 
 TEST_F(Transferencia_, ADateRangeRunSendsAgainWhatWasSent) {
@@ -214,6 +215,7 @@ TEST_F(Transferencia_, WithoutCompaniesNothingHappens) {
   EXPECT_EQ(Ejecutar().fin, FinEnvio::SinCompanias);
   EXPECT_EQ(operador.mensajes, (std::vector<std::string>{"Debe indicar las compañías origen y destino."}));
   EXPECT_FALSE(sesion.origen);
+  EXPECT_FALSE(operador.progresoVisible);
 }
 
 TEST_F(Transferencia_, ARefusedRowEndsTheRunSilentlyKeepingWhatWasCompleted) {
@@ -241,6 +243,7 @@ TEST_F(Transferencia_, CompletedRowsAreDurableAtOnceEvenIfTheRunFails) {
            {2, "2024/04/01", "08:00:01", 11, 502, "M", "EN000001"}});
   despacho.Registrar({11}, [](ContextoEnvio& c) { c.EjecutarDestino("delete from NO_EXISTE"); });
   EXPECT_THROW(Ejecutar(), fb::Error);
+  EXPECT_TRUE(operador.progresoVisible);  // an error leaves the panel shown
   // The run's origin connection is still open; another one sees the mark.
   ASSERT_TRUE(sesion.origen);
   EXPECT_EQ(Envio(1), "S");

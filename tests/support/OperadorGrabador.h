@@ -17,11 +17,13 @@ public:
     posicion = 0;
   }
   void ProgresoAvanzar() override { ++posicion; }
+  void MostrarProgreso(bool visible) override { progresoVisible = visible; }
 
   std::vector<std::string> mensajes;
   int beeps = 0;
   int maximo = 0;
   int posicion = 0;
+  bool progresoVisible = false;
 };
 
 }  // namespace norvane::test
