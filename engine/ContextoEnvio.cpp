@@ -62,7 +62,8 @@ void ContextoEnvio::CopiarSobreActual(const CursorOrigen& fuente, std::size_t de
 
 bool ContextoEnvio::AsignarId(std::string_view select) {
   AbrirDestino(CIdfact, select);
-  if (CIdfact.Vacio()) {
+  // A view that gives no row, or a row without a value, gives no identifier.
+  if (CIdfact.Vacio() || CIdfact.Fila().at(0).isNull()) {
     // Without a fresh identifier the new row would keep the origin's and
     // collide at the destination: the caller fails the row instead.
     operador_.Beep();

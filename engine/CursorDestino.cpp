@@ -53,9 +53,11 @@ std::string SinBlancosFinales(const std::string& s) {
   return fin == std::string::npos ? std::string() : s.substr(0, fin + 1);
 }
 
-// Equal as the destination compares them: numbers by value whatever their
-// scale, CHAR texts without their padding.
-bool MismoValor(const fb::Value& a, const fb::Value& b) {
+// Equal as the destination compares keys: numbers by value whatever their
+// scale, texts without trailing blanks (CHAR padding). An edit's changes are
+// found with `blancosCuentan`: a value that only gains or loses trailing
+// blanks is still a change to write.
+bool MismoValor(const fb::Value& a, const fb::Value& b, bool blancosCuentan = false) {
   using K = fb::Value::Kind;
   auto numerico = [](const fb::Value& v) { return v.kind() == K::Integer || v.kind() == K::Decimal; };
   if (numerico(a) && numerico(b)) {
@@ -74,7 +76,7 @@ bool MismoValor(const fb::Value& a, const fb::Value& b) {
     }
     return x.value == y.value;
   }
-  if (a.kind() == K::Text && b.kind() == K::Text)
+  if (a.kind() == K::Text && b.kind() == K::Text && !blancosCuentan)
     return SinBlancosFinales(a.asText()) == SinBlancosFinales(b.asText());
   return a == b;
 }
@@ -235,7 +237,7 @@ std::optional<std::string> CursorDestino::Aplicar() {
       if (cambio.tipo == Tipo::Edicion) {
         std::string asignaciones;
         for (std::size_t i : propias) {
-          if (MismoValor(cambio.original[i], cambio.valores[i])) continue;
+          if (MismoValor(cambio.original[i], cambio.valores[i], true)) continue;
           asignaciones += (asignaciones.empty() ? "" : ", ") + Nombre(columnas_[i].field) + " = ?";
           parametros.push_back(cambio.valores[i]);
         }

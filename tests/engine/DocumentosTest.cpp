@@ -434,6 +434,27 @@ TEST_F(DocumentoDe, ASalesInvoiceWritesItsRowsInItemOrderAndIsFoundByEightDigits
   EXPECT_EQ(items, (std::vector<Value>{Value(1), Value(2), Value(3)}));
 }
 
+TEST_F(DocumentoDe, ARefusedHeaderWritesNothingAndCallsNoProcedure) {
+  Preparar(Descriptor(31));
+  {
+    auto db = inst.Compania("001");
+    Crear(db, 604, 202, 4);
+    auto destino = inst.Compania("002");
+    destino.execute("create exception E_PRUEBA_ENCABEZADO 'encabezado rechazado'");
+    destino.execute("create trigger PRUEBA_ENCABEZADO for " + tipo.encabezado +
+                    " before insert as begin exception E_PRUEBA_ENCABEZADO; end");
+  }
+  Auditar(1, 604, "M", 202);
+  Ejecutar();
+  auto destino = inst.Compania("002");
+  EXPECT_TRUE(Encabezados(destino).empty());
+  EXPECT_TRUE(Consultar(destino, "select * from " + tipo.detalle).empty());
+  EXPECT_TRUE(Consultar(destino, "select * from PUNTOS_CLIENTE_MOV").empty());
+  EXPECT_EQ(Envio(1), "N");
+  EXPECT_NE(test::TempDir::LeerArchivo(inst.dir() / "ERRORENVIO.TXT").find("encabezado rechazado"),
+            std::string::npos);
+}
+
 struct CasoReferencia {
   int tido;
   bool enLinea;

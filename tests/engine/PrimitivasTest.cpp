@@ -38,6 +38,7 @@ create generator GEN_PRUEBA;
 set generator GEN_PRUEBA to 1000;
 create view cambie_id_prueba (ID) as select gen_id(GEN_PRUEBA, 1) from rdb$database;
 create view cambie_id_vacia (ID) as select 1 from rdb$database where 1 = 0;
+create view cambie_id_nula (ID) as select cast(null as integer) from rdb$database;
 insert into DESTINO values (7, 1, 1, 1, 'siete');
 insert into NOTAS values (1, 'texto largo', null);
 )";
@@ -121,6 +122,16 @@ TEST_F(Primitivas, UpdateOfARowChangedUnderneathIsLoggedWithoutItsLastCharacter)
       Errores(), std::regex("\\d{4}/\\d\\d/\\d\\d,[^,]+,Record not found or changed by another use\r\n")))
       << Errores();
   EXPECT_EQ(Destinos("select T1 from DESTINO where ID = 7")[0][0], Value("otro"));
+}
+
+TEST_F(Primitivas, AnEditThatOnlyAddsTrailingBlanksIsWritten) {
+  auto& c = *contexto;
+  c.AbrirDestino("select * from DESTINO where ID = 7");
+  c.CDestino.Editar();
+  c.CDestino.Asignar(4, Value("siete  "));
+  c.AplicarDestino();
+  ASSERT_FALSE(c.HuboError) << Errores();
+  EXPECT_EQ(Destinos("select T1 from DESTINO where ID = 7")[0][0], Value("siete  "));
 }
 
 TEST_F(Primitivas, EditAndDeleteIdentifyTheRowByEveryValueIncludingNulls) {
@@ -215,8 +226,10 @@ TEST_F(Primitivas, AsignarIdGivesTheViewsIdentifierOrReportsTheEmptyView) {
   EXPECT_EQ(c.CDestino.Pendiente()[0], Value(std::int64_t{1001}));
 
   EXPECT_FALSE(c.AsignarId("select * from cambie_id_vacia"));
+  EXPECT_FALSE(c.AsignarId("select * from cambie_id_nula"));
   EXPECT_EQ(c.NuevoId, 1001);  // unchanged
-  EXPECT_EQ(operador.beeps, 1);
+  EXPECT_EQ(c.CDestino.Pendiente()[0], Value(std::int64_t{1001}));
+  EXPECT_EQ(operador.beeps, 2);
   EXPECT_NE(Errores().find(",No se obtuvo un identificador nuevo de select * from cambie_id_vacia\r\n"),
             std::string::npos)
       << Errores();
