@@ -7,7 +7,9 @@
 namespace norvane {
 
 Aplicacion::Aplicacion(int& argc, char** argv) : QApplication(argc, argv) {
-  setApplicationDisplayName(QStringLiteral("Norvane Envio 2024"));
+  // The application's name, not a display name: X11 would append a display
+  // name to every window's caption ("Control de acceso — ...").
+  setApplicationName(QStringLiteral("Norvane Envio 2024"));
 }
 
 bool Aplicacion::notify(QObject* receptor, QEvent* evento) {

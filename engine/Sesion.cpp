@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <stdexcept>
 
 #include "app/APUtilCrpt.h"
 #include "app/NombresBD.h"
@@ -57,9 +58,11 @@ void ConectarDestino(Sesion& sesion, const std::string& servidor, const std::str
   sesion.DbGeneraldes = Conectar(BaseGeneral(servidor), usuario, clave);
   sesion.CredDestino = {Mayusculas(usuario), CifrarClave(clave), servidor};
   // Like the origin's, this statement runs on the origin general database;
-  // before the origin is signed in there is none to run it on, and since it
-  // rejects nobody it is left out rather than reported as an error.
-  if (sesion.DbGeneral.valid()) ConsultarUsuario(sesion.DbGeneral, usuario);
+  // without it the sign-in step fails, so the dialog cannot close on a
+  // destination alone.
+  if (!sesion.DbGeneral.valid())
+    throw std::runtime_error("La base de datos general del servidor origen no está conectada.");
+  ConsultarUsuario(sesion.DbGeneral, usuario);
 }
 
 void CargarCompaniasOrigen(Sesion& sesion) {

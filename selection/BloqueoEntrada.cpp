@@ -40,7 +40,11 @@ BloqueoEntrada::~BloqueoEntrada() { qApp->removeEventFilter(this); }
 
 bool BloqueoEntrada::eventFilter(QObject* objeto, QEvent* evento) {
   if (!EsEntrada(evento->type()) || !objeto->isWidgetType()) return false;
-  return static_cast<QWidget*>(objeto)->window() == &ventana_;
+  // Every window of the program but the run's own message boxes (modal,
+  // shown while the run waits for their OK): the find dialog too, which
+  // would move the grid under the run.
+  const QWidget* ventana = static_cast<QWidget*>(objeto)->window();
+  return ventana == &ventana_ || !ventana->isModal();
 }
 
 }  // namespace norvane

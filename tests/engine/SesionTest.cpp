@@ -36,10 +36,11 @@ TEST(Sesion, SignInKeepsTheCredentialsAndLoadsTheLists) {
   EXPECT_EQ(BuscarCompania(s.TCompania, "003"), nullptr);
 }
 
-TEST(Sesion, TheDestinationSignsInBeforeTheOriginWithoutAnError) {
+TEST(Sesion, TheDestinationBeforeTheOriginConnectsButTheStepFails) {
   test::InstalacionPrueba inst;
   Sesion s;
-  EXPECT_NO_THROW(ConectarDestino(s, inst.servidor(), "sysdba", "x"));
+  // The user statement runs on the origin general database, not there yet.
+  EXPECT_THROW(ConectarDestino(s, inst.servidor(), "sysdba", "x"), std::runtime_error);
   EXPECT_TRUE(s.DbGeneraldes.valid());
   EXPECT_FALSE(s.DbGeneral.valid());
   EXPECT_EQ(s.CredDestino.Usuario, "SYSDBA");
