@@ -88,9 +88,6 @@ public:
   // Error capture of a cursor's refusal; returns the logged message.
   std::string ManejarClientError(const RechazoCursor& rechazo);
 
-  Bitacora& bitacora() { return bitacora_; }
-  Operador& operador() { return operador_; }
-
 private:
   void Copiar(const CursorOrigen& fuente, std::size_t desde, bool reglaPuntoFijo);
 

@@ -89,28 +89,31 @@ CursorDestino::CursorDestino(std::string nombre, Destino& destino)
 void CursorDestino::Abrir(std::string_view select) {
   Cerrar();
   auto resultado = destino_.Consultar(select);
-  columnas_ = std::move(resultado.columnas);
+  Preparar(select, std::move(resultado.columnas));
   filas_ = std::move(resultado.filas);
-  tabla_ = columnas_.empty() || columnas_[0].relation.empty() ? TablaDelTexto(select)
-                                                              : columnas_[0].relation;
-  abierto_ = true;
 }
 
 void CursorDestino::AbrirEstructura(std::string_view select) {
   Cerrar();
-  auto resultado = destino_.Consultar(select, true);
-  columnas_ = std::move(resultado.columnas);
+  Preparar(select, destino_.Estructura(std::string(select)));
+}
+
+void CursorDestino::Preparar(std::string_view select, fb::Columns columnas) {
+  columnas_ = std::move(columnas);
   tabla_ = columnas_.empty() || columnas_[0].relation.empty() ? TablaDelTexto(select)
                                                               : columnas_[0].relation;
+  // Only the table's own columns are written; expressions are not.
+  for (std::size_t i = 0; i < columnas_.size(); ++i)
+    if (columnas_[i].relation == tabla_ && !columnas_[i].field.empty()) propias_.push_back(i);
   abierto_ = true;
 }
 
-void CursorDestino::Cerrar() { Limpiar(); }
-
-void CursorDestino::Limpiar() {
+void CursorDestino::Cerrar() {
   abierto_ = false;
   tabla_.clear();
   columnas_.clear();
+  propias_.clear();
+  posicionesClave_.reset();
   filas_.clear();
   actual_ = 0;
   pendiente_.reset();
@@ -150,27 +153,37 @@ void CursorDestino::Borrar() {
   pendiente_.reset();
   editando_.reset();
   if (!abierto_ || Eof()) throw RechazoCursor{RechazoCursor::Motivo::Otro, {}};
-  cambios_.push_back({Tipo::Baja, filas_[actual_], {}, actual_});
+  cambios_.push_back({Tipo::Baja, filas_[actual_], {}});
   filas_.erase(filas_.begin() + static_cast<std::ptrdiff_t>(actual_));
 }
 
-void CursorDestino::VerificarClave(const fb::Row& fila, std::optional<std::size_t> propia) const {
-  const auto& clave = destino_.ClavePrimaria(tabla_);
-  if (clave.empty()) return;
-  std::vector<std::size_t> posiciones;
-  for (const auto& columna : clave) {
-    const auto it = std::find_if(columnas_.begin(), columnas_.end(), [&](const fb::Column& c) {
-      return c.field == columna && c.relation == tabla_;
-    });
-    if (it == columnas_.end()) return;  // the cursor does not hold the whole key
-    posiciones.push_back(static_cast<std::size_t>(it - columnas_.begin()));
+const std::vector<std::size_t>& CursorDestino::PosicionesClave() {
+  if (!posicionesClave_) {
+    posicionesClave_.emplace();
+    for (const auto& columna : destino_.ClavePrimaria(tabla_)) {
+      const auto it = std::find_if(columnas_.begin(), columnas_.end(), [&](const fb::Column& c) {
+        return c.field == columna && c.relation == tabla_;
+      });
+      if (it == columnas_.end()) {  // the cursor does not hold the whole key
+        posicionesClave_->clear();
+        break;
+      }
+      posicionesClave_->push_back(static_cast<std::size_t>(it - columnas_.begin()));
+    }
   }
+  return *posicionesClave_;
+}
+
+void CursorDestino::VerificarClave(const fb::Row& fila, std::optional<std::size_t> propia) {
+  const auto& posiciones = PosicionesClave();
+  if (posiciones.empty()) return;
   for (std::size_t i = 0; i < filas_.size(); ++i) {
     if (propia && *propia == i) continue;
     const bool repetida = std::all_of(posiciones.begin(), posiciones.end(), [&](std::size_t p) {
       return MismoValor(filas_[i][p], fila[p]);
     });
-    if (repetida) throw RechazoCursor{RechazoCursor::Motivo::ClaveRepetida, clave};
+    if (repetida)
+      throw RechazoCursor{RechazoCursor::Motivo::ClaveRepetida, destino_.ClavePrimaria(tabla_)};
   }
 }
 
@@ -183,10 +196,10 @@ void CursorDestino::Publicar() {
   VerificarClave(*pendiente_, editando_);
 
   if (editando_) {
-    cambios_.push_back({Tipo::Edicion, filas_[*editando_], *pendiente_, *editando_});
+    cambios_.push_back({Tipo::Edicion, filas_[*editando_], *pendiente_});
     filas_[*editando_] = std::move(*pendiente_);
   } else {
-    cambios_.push_back({Tipo::Alta, {}, *pendiente_, filas_.size()});
+    cambios_.push_back({Tipo::Alta, {}, *pendiente_});
     filas_.push_back(std::move(*pendiente_));
     actual_ = filas_.size() - 1;
   }
@@ -198,14 +211,9 @@ std::optional<std::string> CursorDestino::Aplicar() {
   Publicar();
   if (cambios_.empty()) return std::nullopt;
 
-  // Only the table's own columns are written; expressions are not.
-  std::vector<std::size_t> propias;
-  for (std::size_t i = 0; i < columnas_.size(); ++i)
-    if (columnas_[i].relation == tabla_ && !columnas_[i].field.empty()) propias.push_back(i);
-
   auto identificacion = [&](const fb::Row& original, fb::Row& parametros) {
     std::string where;
-    for (std::size_t i : propias) {
+    for (std::size_t i : propias_) {
       if (columnas_[i].isBlob()) continue;  // long text and blobs take no part
       where += where.empty() ? " WHERE " : " AND ";
       if (original[i].isNull()) {
@@ -225,7 +233,7 @@ std::optional<std::string> CursorDestino::Aplicar() {
       fb::Row parametros;
       if (cambio.tipo == Tipo::Alta) {
         std::string nombres, marcas;
-        for (std::size_t i : propias) {
+        for (std::size_t i : propias_) {
           nombres += (nombres.empty() ? "" : ", ") + Nombre(columnas_[i].field);
           marcas += marcas.empty() ? "?" : ", ?";
           parametros.push_back(cambio.valores[i]);
@@ -236,7 +244,7 @@ std::optional<std::string> CursorDestino::Aplicar() {
       }
       if (cambio.tipo == Tipo::Edicion) {
         std::string asignaciones;
-        for (std::size_t i : propias) {
+        for (std::size_t i : propias_) {
           if (MismoValor(cambio.original[i], cambio.valores[i], true)) continue;
           asignaciones += (asignaciones.empty() ? "" : ", ") + Nombre(columnas_[i].field) + " = ?";
           parametros.push_back(cambio.valores[i]);

@@ -29,8 +29,6 @@ class CursorDestino {
 public:
   CursorDestino(std::string nombre, Destino& destino);
 
-  const std::string& nombre() const { return nombre_; }
-
   // Closes the cursor (discarding unwritten changes) and opens `select`.
   void Abrir(std::string_view select);
   // Opens `select` for its column layout only: no row is read.
@@ -72,17 +70,22 @@ private:
     Tipo tipo;
     fb::Row original;  // edits and deletes: the row as read
     fb::Row valores;   // inserts and edits: the new values
-    std::size_t fila;  // edits and deletes: index into filas_ when posted
   };
 
-  void Limpiar();
-  void VerificarClave(const fb::Row& fila, std::optional<std::size_t> propia) const;
+  // Takes the layout of an opened SELECT: its columns and the table written.
+  void Preparar(std::string_view select, fb::Columns columnas);
+  // Positions of the destination's key columns, looked up at the first
+  // post; empty when the cursor does not hold the whole key.
+  const std::vector<std::size_t>& PosicionesClave();
+  void VerificarClave(const fb::Row& fila, std::optional<std::size_t> propia);
 
   std::string nombre_;
   Destino& destino_;
   bool abierto_ = false;
   std::string tabla_;
   fb::Columns columnas_;
+  std::vector<std::size_t> propias_;  // the table's own columns: what is written
+  std::optional<std::vector<std::size_t>> posicionesClave_;
   std::vector<fb::Row> filas_;
   std::size_t actual_ = 0;
   std::optional<fb::Row> pendiente_;

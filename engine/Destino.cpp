@@ -18,13 +18,22 @@ fb::ConnectParams ConRol(fb::ConnectParams p) {
 Destino::Destino(const fb::ConnectParams& parametros)
     : conexion_(fb::Attachment::attach(ConRol(parametros))) {}
 
-Destino::Resultado Destino::Consultar(std::string_view select, bool soloEstructura) {
+Destino::Resultado Destino::Consultar(std::string_view select) {
   fb::Transaction t(conexion_, fb::Isolation::ReadCommitted);
   fb::Statement sentencia(t, select);
-  Resultado r{sentencia.columns(), {}};
-  if (!soloEstructura) r.filas = sentencia.open(t).fetchAll();
+  Resultado r{sentencia.columns(), sentencia.open(t).fetchAll()};
   t.commit();
   return r;
+}
+
+const fb::Columns& Destino::Estructura(const std::string& select) {
+  auto it = estructuras_.find(select);
+  if (it == estructuras_.end()) {
+    fb::Transaction t(conexion_, fb::Isolation::ReadCommitted);
+    it = estructuras_.emplace(select, fb::Statement(t, select).columns()).first;
+    t.commit();
+  }
+  return it->second;
 }
 
 void Destino::Ejecutar(std::string_view sentencia) {

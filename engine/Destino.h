@@ -28,8 +28,10 @@ public:
     fb::Columns columnas;
     std::vector<fb::Row> filas;
   };
-  // Runs a SELECT and reads every row (or none when `soloEstructura`).
-  Resultado Consultar(std::string_view select, bool soloEstructura = false);
+  // Runs a SELECT and reads every row.
+  Resultado Consultar(std::string_view select);
+  // The columns of a SELECT without running it, prepared once per text.
+  const fb::Columns& Estructura(const std::string& select);
   // Runs one statement committed by itself.
   void Ejecutar(std::string_view sentencia);
   // The primary-key columns of `tabla`, looked up once per connection.
@@ -59,6 +61,7 @@ private:
 
   fb::Attachment conexion_;
   std::map<std::string, std::vector<std::string>> claves_;
+  std::map<std::string, fb::Columns> estructuras_;
   std::map<std::string, std::unique_ptr<fb::Statement>> preparadas_;
 };
 
