@@ -1,5 +1,5 @@
 #include "demo/DatosDemo.h"
-#include "demo/SemillaTexto.h"
+#include "engine/Sesion.h"
 
 #include "fb/Attachment.h"
 #include "fb/Transaction.h"

@@ -7,7 +7,7 @@
 
 #include "demo/AltaMaestros.h"
 #include "demo/Nombres.h"
-#include "demo/SemillaTexto.h"
+#include "engine/Sesion.h"
 #include "demo/Textos.h"
 
 namespace norvane::demo {

@@ -71,9 +71,7 @@ bool ContextoEnvio::AsignarId(std::string_view select) {
     return false;
   }
   const fb::Value& id = CIdfact.Fila().at(0);
-  fb::Column entero;
-  entero.type = fb::SqlType::Int64;
-  NuevoId = ConvertirValor(id, entero).asInteger();
+  NuevoId = ComoEntero(id);
   if (CDestino.HayPendiente()) CDestino.Asignar(0, NuevoId);
   return true;
 }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "engine/Destino.h"
+#include "engine/TextoSql.h"
 #include "fb/Error.h"
 
 namespace norvane {
@@ -37,15 +38,6 @@ std::string TablaDelTexto(std::string_view select) {
   std::transform(nombre.begin(), nombre.end(), nombre.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return nombre;
-}
-
-std::string Nombre(const std::string& identificador) {
-  std::string texto = "\"";
-  for (char c : identificador) {
-    texto += c;
-    if (c == '"') texto += '"';
-  }
-  return texto + "\"";
 }
 
 std::string SinBlancosFinales(const std::string& s) {
@@ -217,9 +209,9 @@ std::optional<std::string> CursorDestino::Aplicar() {
       if (columnas_[i].isBlob()) continue;  // long text and blobs take no part
       where += where.empty() ? " WHERE " : " AND ";
       if (original[i].isNull()) {
-        where += Nombre(columnas_[i].field) + " IS NULL";
+        where += CitarNombre(columnas_[i].field) + " IS NULL";
       } else {
-        where += Nombre(columnas_[i].field) + " = ?";
+        where += CitarNombre(columnas_[i].field) + " = ?";
         parametros.push_back(original[i]);
       }
     }
@@ -234,11 +226,11 @@ std::optional<std::string> CursorDestino::Aplicar() {
       if (cambio.tipo == Tipo::Alta) {
         std::string nombres, marcas;
         for (std::size_t i : propias_) {
-          nombres += (nombres.empty() ? "" : ", ") + Nombre(columnas_[i].field);
+          nombres += (nombres.empty() ? "" : ", ") + CitarNombre(columnas_[i].field);
           marcas += marcas.empty() ? "?" : ", ?";
           parametros.push_back(cambio.valores[i]);
         }
-        sentencia = "INSERT INTO " + Nombre(tabla_) + " (" + nombres + ") VALUES (" + marcas + ")";
+        sentencia = "INSERT INTO " + CitarNombre(tabla_) + " (" + nombres + ") VALUES (" + marcas + ")";
         escritura.Ejecutar(sentencia, parametros);
         continue;
       }
@@ -246,13 +238,13 @@ std::optional<std::string> CursorDestino::Aplicar() {
         std::string asignaciones;
         for (std::size_t i : propias_) {
           if (MismoValor(cambio.original[i], cambio.valores[i], true)) continue;
-          asignaciones += (asignaciones.empty() ? "" : ", ") + Nombre(columnas_[i].field) + " = ?";
+          asignaciones += (asignaciones.empty() ? "" : ", ") + CitarNombre(columnas_[i].field) + " = ?";
           parametros.push_back(cambio.valores[i]);
         }
         if (asignaciones.empty()) continue;  // nothing changed: nothing to write
-        sentencia = "UPDATE " + Nombre(tabla_) + " SET " + asignaciones;
+        sentencia = "UPDATE " + CitarNombre(tabla_) + " SET " + asignaciones;
       } else {
-        sentencia = "DELETE FROM " + Nombre(tabla_);
+        sentencia = "DELETE FROM " + CitarNombre(tabla_);
       }
       sentencia += identificacion(cambio.original, parametros);
       const auto afectadas = escritura.Ejecutar(sentencia, parametros);

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "engine/ContextoEnvio.h"
-#include "engine/SeleccionAuditoria.h"
+#include "engine/TextoSql.h"
 #include "engine/ValorDestino.h"
 
 namespace norvane {
@@ -22,12 +22,6 @@ std::size_t Posicion(const CursorDestino& cursor, const char* nombre) {
   for (std::size_t i = 0; i < columnas.size(); ++i)
     if (columnas[i].field == nombre) return i;
   throw std::runtime_error(std::string("column ") + nombre + " is not in " + cursor.Tabla());
-}
-
-std::int64_t Entero(const fb::Value& v) {
-  fb::Column entero;
-  entero.type = fb::SqlType::Int64;
-  return ConvertirValor(v, entero).asInteger();
 }
 
 bool EsCero(const fb::Value& v) {
@@ -135,13 +129,13 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
     if (d.implicada) c.CDestino.Asignar(Posicion(c.CDestino, d.implicada->nombre), d.implicada->alInsertar);
     c.AplicarDestino();
     if (!c.HuboError) {
-      if (!c.EnLinea) c.NuevoId = Entero(c.CDestino.Fila().at(0));
+      if (!c.EnLinea) c.NuevoId = ComoEntero(c.CDestino.Fila().at(0));
       c.EncabezadoInsertado = true;
     }
   } else if (c.Reemplazar) {
     const fb::Value existente = c.CDestino.Fila().at(0);
     for (const auto& t : d.detalles) c.EjecutarDestino(t.borrado + existente.toString());
-    c.NuevoId = Entero(existente);
+    c.NuevoId = ComoEntero(existente);
     c.CopiarSobreActual(c.QCopia, 1);
     // The invoice reference of a replaced return stays as the destination has it.
     if (d.referenciaFactura) {

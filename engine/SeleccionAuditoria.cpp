@@ -3,17 +3,9 @@
 #include <stdexcept>
 
 #include "engine/Operador.h"
+#include "engine/TextoSql.h"
 
 namespace norvane {
-
-std::string Citar(std::string_view valor) {
-  std::string texto = "'";
-  for (char c : valor) {
-    texto += c;
-    if (c == '\'') texto += '\'';
-  }
-  return texto + "'";
-}
 
 namespace {
 

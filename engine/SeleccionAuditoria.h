@@ -9,9 +9,6 @@ namespace norvane {
 
 class Operador;
 
-// A value put in SQL quotes, every single quote inside it doubled.
-std::string Citar(std::string_view valor);
-
 // The text of the audit selection for a run. A date-range run with no type
 // marked says "Debe marcar al menos un tipo de documento." and goes on
 // without a type filter. Throws when a date of a date-range run is empty.

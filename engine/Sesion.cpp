@@ -6,7 +6,7 @@
 
 #include "app/APUtilCrpt.h"
 #include "app/NombresBD.h"
-#include "engine/SeleccionAuditoria.h"
+#include "engine/TextoSql.h"
 #include "fb/Transaction.h"
 
 namespace norvane {

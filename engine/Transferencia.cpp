@@ -9,6 +9,7 @@
 #include "engine/ContextoEnvio.h"
 #include "engine/Operador.h"
 #include "engine/SeleccionAuditoria.h"
+#include "engine/TextoSql.h"
 #include "engine/Sesion.h"
 
 namespace norvane {

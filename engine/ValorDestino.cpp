@@ -144,6 +144,14 @@ fb::Decimal ConCuatroDecimales(const fb::Value& v) {
   NoConvertible(v, "fixed-point");
 }
 
+std::int64_t ComoEntero(const fb::Value& valor) {
+  fb::Column entero;
+  entero.type = fb::SqlType::Int64;
+  const fb::Value v = ConvertirValor(valor, entero);
+  if (v.isNull()) NoConvertible(valor, "integer");
+  return v.asInteger();
+}
+
 fb::Value ConvertirValor(const fb::Value& v, const fb::Column& destino) {
   using K = fb::Value::Kind;
   using T = fb::SqlType;

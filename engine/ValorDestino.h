@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "fb/Column.h"
 #include "fb/Value.h"
 
@@ -9,6 +11,9 @@ namespace norvane {
 // with four decimals, rounded half to even; a null reads as 0. Never goes
 // through binary floating point for a fixed-point or text source.
 fb::Decimal ConCuatroDecimales(const fb::Value& origen);
+
+// An identifier read from any row, as an integer (throws when it is none).
+std::int64_t ComoEntero(const fb::Value& valor);
 
 // The source value converted to the type of the destination column; a null
 // stays null. Throws when the value cannot be converted (a text that is no

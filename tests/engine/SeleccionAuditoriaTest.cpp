@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/SeleccionAuditoria.h"
+#include "engine/TextoSql.h"
 #include "tests/support/OperadorGrabador.h"
 
 namespace norvane {
