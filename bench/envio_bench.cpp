@@ -78,11 +78,7 @@ Medida Correr(const fs::path& plantilla, const fs::path& trabajo, const Despacho
   m.detalles = DetallesACopiar(trabajo);
   {
     Sesion s;
-    ConectarOrigen(s, trabajo.string(), "SYSDBA", "x");
-    ConectarDestino(s, trabajo.string(), "SYSDBA", "x");
-    CargarCompaniasOrigen(s);
-    CargarCompaniasDestino(s);
-    CargarTiposDocumento(s);
+    IniciarSesion(s, {trabajo.string(), "SYSDBA", "x"}, {trabajo.string(), "SYSDBA", "x"});
     OpcionesEnvio o;
     o.CompaniaOrigen = "001";
     o.CompaniaDestino = "002";

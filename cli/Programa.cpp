@@ -30,11 +30,8 @@ std::string Lista(const std::vector<int>& codigos) {
 // Signs in, loads the lists and runs; errors reach the caller.
 int Enviar(const Argumentos& a, const Claves& claves, Operador& operador, const Consola& consola) {
   Sesion sesion;
-  ConectarOrigen(sesion, a.servidorOrigen, a.usuarioOrigen, claves.origen);
-  ConectarDestino(sesion, a.ServidorDestino(), a.UsuarioDestino(), claves.destino);
-  CargarCompaniasOrigen(sesion);
-  CargarCompaniasDestino(sesion);
-  CargarTiposDocumento(sesion);
+  IniciarSesion(sesion, {a.servidorOrigen, a.usuarioOrigen, claves.origen},
+                {a.ServidorDestino(), a.UsuarioDestino(), claves.destino});
 
   const EleccionEnvio eleccion =
       ElegirEnvio(a, sesion.TCompania, sesion.TCompaniades, sesion.Ctipodoc);

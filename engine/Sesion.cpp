@@ -88,6 +88,14 @@ void CargarTiposDocumento(Sesion& sesion) {
   t.commit();
 }
 
+void IniciarSesion(Sesion& sesion, const Acceso& origen, const Acceso& destino) {
+  ConectarOrigen(sesion, origen.servidor, origen.usuario, origen.clave);
+  ConectarDestino(sesion, destino.servidor, destino.usuario, destino.clave);
+  CargarCompaniasOrigen(sesion);
+  CargarCompaniasDestino(sesion);
+  CargarTiposDocumento(sesion);
+}
+
 const Compania* BuscarCompania(const std::vector<Compania>& lista, const std::string& codigo) {
   const auto it = std::find_if(lista.begin(), lista.end(),
                                [&](const Compania& c) { return c.COMP_COD == codigo; });

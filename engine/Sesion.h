@@ -57,6 +57,17 @@ void CargarCompaniasDestino(Sesion& sesion);
 // Fills Ctipodoc from the support database, every type marked.
 void CargarTiposDocumento(Sesion& sesion);
 
+// One side's sign-in as typed: server prefix, user name, password.
+struct Acceso {
+  std::string servidor;
+  std::string usuario;
+  std::string clave;
+};
+
+// The whole sign-in without windows, in the windows' order: origin,
+// destination, then the company lists and the document types.
+void IniciarSesion(Sesion& sesion, const Acceso& origen, const Acceso& destino);
+
 // The company of `lista` whose code is `codigo`, if any.
 const Compania* BuscarCompania(const std::vector<Compania>& lista, const std::string& codigo);
 

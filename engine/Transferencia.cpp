@@ -35,6 +35,51 @@ bool CopiarPlantilla(const std::string& directorio, const std::string& compania)
   return !error;
 }
 
+// The origin company database, a new connection with its two transactions;
+// the earlier one is closed first, which commits it.
+void AbrirOrigen(Sesion& sesion, const std::string& compania) {
+  sesion.origen.reset();
+  auto origen = std::make_unique<Origen>();
+  origen->DbCia = fb::Attachment::attach(
+      Parametros(BaseCompania(sesion.CredOrigen.Servidor, compania), sesion.CredOrigen));
+  origen->principal.emplace(origen->DbCia);
+  origen->detalle.emplace(origen->DbCia);
+  sesion.origen = std::move(origen);
+}
+
+// The destination: the company database online, a fresh copy of the
+// transfer database offline. False when that copy could not be made.
+bool AbrirDestino(Sesion& sesion, const OpcionesEnvio& o, Operador& operador) {
+  sesion.DBEnvio.reset();
+  std::string base = BaseCompania(sesion.CredDestino.Servidor, o.CompaniaDestino);
+  if (!o.EnLinea) {
+    if (!CopiarPlantilla(diraplicacion(operador), o.CompaniaDestino)) return false;
+    base = BaseEnvio(sesion.CredDestino.Servidor, o.CompaniaDestino);
+  }
+  sesion.DBEnvio = std::make_unique<Destino>(Parametros(base, sesion.CredDestino));
+  return true;
+}
+
+// The destination's accounting lock date; empty without its configuration row.
+std::string LeerFechaBloqueo(ContextoEnvio& c) {
+  c.AbrirDestino(c.CBorrar,
+                 "select CONF_VALOR from CONFIGURACION where CONF_MODULO = 'CONTABILIDAD' "
+                 "and CONF_CATEGORIA = 'GENERAL' and CONF_PROPIEDAD = 'FECHA DE BLOQUEO'");
+  std::string fecha = c.CBorrar.Vacio() ? std::string() : c.CBorrar.Fila().at(0).toString();
+  c.CBorrar.Cerrar();
+  return fecha;
+}
+
+// Offline, every completed row travels with the transfer file; the outcome
+// of this write is only logged.
+void CopiarAuditoria(ContextoEnvio& c, const CursorOrigen& QAuditor) {
+  // Only the layout of the transfer file's audit table is needed.
+  c.CDestino.AbrirEstructura("SELECT * FROM AUDITORIA");
+  c.CopiarFila(QAuditor);
+  if (auto error = c.CDestino.Aplicar()) c.ManejarError(*error);
+  c.CDestino.Cerrar();
+}
+
 }  // namespace
 
 Transferencia::Transferencia(Sesion& sesion, Operador& operador, const Despacho& despacho)
@@ -48,27 +93,12 @@ ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
   }
   operador_.MostrarProgreso(true);
 
-  // Origin: a new connection, the earlier one closed (which commits).
-  sesion_.origen.reset();
-  auto origen = std::make_unique<Origen>();
-  origen->DbCia = fb::Attachment::attach(
-      Parametros(BaseCompania(sesion_.CredOrigen.Servidor, o.CompaniaOrigen), sesion_.CredOrigen));
-  origen->principal.emplace(origen->DbCia);
-  origen->detalle.emplace(origen->DbCia);
-  sesion_.origen = std::move(origen);
-  fb::Transaction& principal = *sesion_.origen->principal;
-
-  // Destination: the company database online, a fresh transfer file offline.
-  sesion_.DBEnvio.reset();
-  std::string base = BaseCompania(sesion_.CredDestino.Servidor, o.CompaniaDestino);
-  if (!o.EnLinea) {
-    if (!CopiarPlantilla(diraplicacion(operador_), o.CompaniaDestino)) {
-      operador_.Mensaje("No se pudo copiar la base de datos para el envio.");
-      return {FinEnvio::CopiaFallida, {}};
-    }
-    base = BaseEnvio(sesion_.CredDestino.Servidor, o.CompaniaDestino);
+  AbrirOrigen(sesion_, o.CompaniaOrigen);
+  if (!AbrirDestino(sesion_, o, operador_)) {
+    operador_.Mensaje("No se pudo copiar la base de datos para el envio.");
+    return {FinEnvio::CopiaFallida, {}};
   }
-  sesion_.DBEnvio = std::make_unique<Destino>(Parametros(base, sesion_.CredDestino));
+  fb::Transaction& principal = *sesion_.origen->principal;
 
   CursorOrigen QAuditor(principal);
   QAuditor.Abrir(TextoSeleccionAuditoria(o, operador_));
@@ -79,13 +109,7 @@ ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
                          operador_);
   contexto.EnLinea = o.EnLinea;
   contexto.Reemplazar = o.Reemplazar;
-
-  contexto.AbrirDestino(contexto.CBorrar,
-                        "select CONF_VALOR from CONFIGURACION where CONF_MODULO = 'CONTABILIDAD' "
-                        "and CONF_CATEGORIA = 'GENERAL' and CONF_PROPIEDAD = 'FECHA DE BLOQUEO'");
-  contexto.FechaBloqueo =
-      contexto.CBorrar.Vacio() ? std::string() : contexto.CBorrar.Fila().at(0).toString();
-  contexto.CBorrar.Cerrar();
+  contexto.FechaBloqueo = LeerFechaBloqueo(contexto);
 
   const RangoCodigo rango = CalcularRango(o);
   for (QAuditor.Primero(); !QAuditor.Eof(); QAuditor.Siguiente()) {
@@ -117,44 +141,41 @@ ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
     try {
       if (const Manejador* manejador = despacho_.Buscar(static_cast<int>(tidoCod)))
         (*manejador)(contexto);
-
-      // Completion of the row.
-      if (!o.EnLinea) {
-        // Only the layout of the transfer file's audit table is needed.
-        contexto.CDestino.AbrirEstructura("SELECT * FROM AUDITORIA");
-        contexto.CopiarFila(QAuditor);
-        if (auto error = contexto.CDestino.Aplicar()) contexto.ManejarError(*error);
-        contexto.CDestino.Cerrar();
-      }
+      if (!o.EnLinea) CopiarAuditoria(contexto, QAuditor);
     } catch (const RechazoCursor& rechazo) {
       // The cursor refused a row before writing it: the run ends silently.
       return {FinEnvio::Rechazo, contexto.ManejarClientError(rechazo)};
     }
-
-    if (!contexto.HuboError) {
-      bitacora_.archivo_auditoria(fila.at(auditoria::AUDI_ID).toString(), std::to_string(tidoCod),
-                                  contexto.AUDI_OPER(), contexto.AUDI_COD());
-      contexto.QCopia.Ejecutar("UPDATE AUDITORIA SET AUDI_ENVIO = 'S' where AUDI_ID = " +
-                        fila.at(auditoria::AUDI_ID).toString());
-      contexto.QCopia.Ejecutar(
-          "UPDATE REPLICA_EVENTOS SET RPEV_FECREP = CAST('NOW' AS DATE), RPEV_HORAREP = "
-          "CAST('NOW' AS TIME) where RPEV_COMPANIA =" +
-          Citar(o.CompaniaDestino) + " AND RPEV_TIPO = " + std::to_string(tidoCod) +
-          " AND RPEV_IDDOC = " + contexto.AUDI_IDDOC());
-      // Durable at once: a run that is killed does not send this row again.
-      principal.commitRetaining();
-      ++resumen_.enviadas;
-    } else {
-      std::string mensaje = "Error transmitiendo " + tipo->TIDO_NOMLARGO + " ";
-      if (tidoCod == 1) mensaje += contexto.AUDI_TICO() + " ";
-      bitacora_.error_transmision(sesion_.CredOrigen.Usuario, mensaje + contexto.AUDI_COD());
-      ++resumen_.fallidas;
-    }
+    Completar(contexto, *tipo, o.CompaniaDestino);
   }
 
   operador_.MostrarProgreso(false);
   operador_.Mensaje("Proceso de envio de información concluído.");
   return {FinEnvio::Concluido, {}};
+}
+
+void Transferencia::Completar(ContextoEnvio& c, const TipoDocumento& tipo,
+                              const std::string& companiaDestino) {
+  const fb::Row& fila = c.Auditoria();
+  const std::string tidoCod = std::to_string(tipo.TIDO_COD);
+  if (c.HuboError) {
+    std::string mensaje = "Error transmitiendo " + tipo.TIDO_NOMLARGO + " ";
+    if (tipo.TIDO_COD == 1) mensaje += c.AUDI_TICO() + " ";
+    bitacora_.error_transmision(sesion_.CredOrigen.Usuario, mensaje + c.AUDI_COD());
+    ++resumen_.fallidas;
+    return;
+  }
+  const std::string audiId = fila.at(auditoria::AUDI_ID).toString();
+  bitacora_.archivo_auditoria(audiId, tidoCod, c.AUDI_OPER(), c.AUDI_COD());
+  c.QCopia.Ejecutar("UPDATE AUDITORIA SET AUDI_ENVIO = 'S' where AUDI_ID = " + audiId);
+  c.QCopia.Ejecutar(
+      "UPDATE REPLICA_EVENTOS SET RPEV_FECREP = CAST('NOW' AS DATE), RPEV_HORAREP = "
+      "CAST('NOW' AS TIME) where RPEV_COMPANIA =" +
+      Citar(companiaDestino) + " AND RPEV_TIPO = " + tidoCod + " AND RPEV_IDDOC = " +
+      c.AUDI_IDDOC());
+  // Durable at once: a run that is killed does not send this row again.
+  sesion_.origen->principal->commitRetaining();
+  ++resumen_.enviadas;
 }
 
 }  // namespace norvane

@@ -8,6 +8,7 @@
 
 namespace norvane {
 
+class ContextoEnvio;
 class Operador;
 struct Sesion;
 
@@ -43,6 +44,10 @@ public:
   const ResumenEnvio& Resumen() const { return resumen_; }
 
 private:
+  // Step 11: the row sent (log line, mark, stamp, committed at once) or failed.
+  void Completar(ContextoEnvio& contexto, const TipoDocumento& tipo,
+                 const std::string& companiaDestino);
+
   Sesion& sesion_;
   Operador& operador_;
   const Despacho despacho_;  // a copy: callers may pass a temporary

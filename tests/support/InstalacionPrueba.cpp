@@ -86,11 +86,7 @@ fb::Attachment InstalacionPrueba::Compania(const std::string& codigo) const {
 }
 
 OpcionesEnvio InstalacionPrueba::Firmar(Sesion& sesion) const {
-  ConectarOrigen(sesion, servidor(), usuario_, "clave");
-  ConectarDestino(sesion, servidor(), usuario_, "clave");
-  CargarCompaniasOrigen(sesion);
-  CargarCompaniasDestino(sesion);
-  CargarTiposDocumento(sesion);
+  IniciarSesion(sesion, {servidor(), usuario_, "clave"}, {servidor(), usuario_, "clave"});
   OpcionesEnvio o;
   o.CompaniaOrigen = "001";
   o.CompaniaDestino = "002";
