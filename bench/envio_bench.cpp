@@ -14,10 +14,10 @@
 
 #include "demo/Instalacion.h"
 #include "engine/Despacho.h"
-#include "engine/Operador.h"
+#include "instalacion/Operador.h"
 #include "engine/Sesion.h"
 #include "engine/Transferencia.h"
-#include "engine/families/Documentos.h"
+#include "engine/families/Familias.h"
 #include "fb/Api.h"
 #include "fb/Transaction.h"
 
@@ -48,12 +48,12 @@ long DetallesACopiar(const fs::path& dir) {
   auto db = fb::Attachment::attach({(dir / "datos" / "001" / "norvane.fdb").string(), "SYSDBA", "", ""});
   fb::Transaction t(db);
   long total = 0;
-  for (const auto& d : DescriptoresDocumentos()) {
+  for (const auto* d : DescriptoresDocumento()) {
     for (const auto& fila : t.query("select AUDI_IDDOC from AUDITORIA where TIDO_COD = ? and "
                                     "AUDI_OPER not in ('D', 'A') and AUDI_ENVIO = 'N'",
-                                    {d.tidoCod})) {
+                                    {d->tidoCod})) {
       // "select * from X where x_id = " + id
-      std::string texto = d.detalles[0].seleccionOrigen;
+      std::string texto = d->detalles[0].seleccionOrigen;
       texto.replace(0, 8, "select count(*)");
       total += static_cast<long>(t.query(texto + fila[0].toString())[0][0].asInteger());
     }
@@ -62,8 +62,8 @@ long DetallesACopiar(const fs::path& dir) {
 }
 
 bool EsDocumento(int tido) {
-  for (const auto& d : DescriptoresDocumentos())
-    if (d.tidoCod == tido) return true;
+  for (const auto* d : DescriptoresDocumento())
+    if (d->tidoCod == tido) return true;
   return false;
 }
 

@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "engine/Operador.h"
+#include "instalacion/Operador.h"
 #include "engine/Transferencia.h"
 
 namespace norvane::cli {

@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "engine/Operador.h"
+#include "instalacion/Operador.h"
 
 namespace norvane::cli {
 

@@ -6,9 +6,9 @@
 #include "cli/Argumentos.h"
 #include "cli/Desenlace.h"
 #include "cli/EleccionEnvio.h"
-#include "engine/Despacho.h"
+#include "engine/families/Familias.h"
 #include "engine/ENoManejada.h"
-#include "engine/Operador.h"
+#include "instalacion/Operador.h"
 #include "engine/Sesion.h"
 #include "engine/Transferencia.h"
 

@@ -4,8 +4,8 @@
 #include <ctime>
 #include <memory>
 
-#include "app/Directorio.h"
-#include "app/NombresBD.h"
+#include "instalacion/Directorio.h"
+#include "instalacion/NombresBD.h"
 
 namespace norvane {
 

@@ -3,14 +3,16 @@
 #include <stdexcept>
 
 #include "engine/Destino.h"
-#include "engine/Operador.h"
+#include "instalacion/Operador.h"
 #include "engine/ValorDestino.h"
 
 namespace norvane {
 
-ContextoEnvio::ContextoEnvio(fb::Transaction& principal, fb::Transaction& detalle,
-                             Destino& destino, Bitacora& bitacora, Operador& operador)
-    : QCopia(principal),
+ContextoEnvio::ContextoEnvio(const BanderasEnvio& banderasRun, fb::Transaction& principal,
+                             fb::Transaction& detalle, Destino& destino, Bitacora& bitacora,
+                             Operador& operador)
+    : banderas(banderasRun),
+      QCopia(principal),
       QCopiadet(detalle),
       CDestino("CDestino", destino),
       CIdfact("CIdfact", destino),
@@ -71,15 +73,15 @@ bool ContextoEnvio::AsignarId(std::string_view select) {
     return false;
   }
   const fb::Value& id = CIdfact.Fila().at(0);
-  NuevoId = ComoEntero(id);
-  if (CDestino.HayPendiente()) CDestino.Asignar(0, NuevoId);
+  fila.NuevoId = ComoEntero(id);
+  if (CDestino.HayPendiente()) CDestino.Asignar(0, fila.NuevoId);
   return true;
 }
 
 void ContextoEnvio::AplicarDestino() {
   const auto error = CDestino.Aplicar();
   if (error) ManejarError(*error);
-  HuboError = error.has_value();
+  fila.HuboError = error.has_value();
 }
 
 void ContextoEnvio::ManejarError(const std::string& mensaje) {

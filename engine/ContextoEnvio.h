@@ -29,29 +29,39 @@ inline constexpr std::size_t AUDI_TICO = 9;
 inline constexpr std::size_t AUDI_RAZON = 10;
 }  // namespace auditoria
 
-// What a family handler works with: the current audit row, the run flags,
-// the per-row state, the origin queries and the destination primitives.
-// Handlers write the destination only through the primitives below.
-class ContextoEnvio {
-public:
-  ContextoEnvio(fb::Transaction& principal, fb::Transaction& detalle, Destino& destino,
-                Bitacora& bitacora, Operador& operador);
-
-  // Run flags.
+// The run flags: set once per run, before its first audit row, and only
+// read by the handlers.
+struct BanderasEnvio {
   bool EnLinea = false;
   bool Reemplazar = true;
-  std::string FechaBloqueo;
+  std::string FechaBloqueo{};  // the destination's accounting lock date, "" when none
+};
 
-  // Per-row state.
+// The per-row state: reset at the top of every audit row by assigning a fresh
+// value, so a field added here can never keep the previous row's value.
+struct EstadoFila {
   bool HuboError = false;
   bool EncabezadoInsertado = false;
   std::int64_t NuevoId = 0;
   std::string CodigoDesde;
   std::string CodigoHasta;
+};
+
+// What a family handler works with: the current audit row, the run flags,
+// the per-row state, the origin queries and the destination primitives.
+// Handlers write the destination only through the primitives below.
+class ContextoEnvio {
+public:
+  ContextoEnvio(const BanderasEnvio& banderas, fb::Transaction& principal,
+                fb::Transaction& detalle, Destino& destino, Bitacora& bitacora,
+                Operador& operador);
+
+  const BanderasEnvio& banderas;
+  EstadoFila fila;
 
   // The current audit row (QAuditor's).
   const fb::Row& Auditoria() const { return *auditoria_; }
-  void FijarAuditoria(const fb::Row& fila) { auditoria_ = &fila; }
+  void FijarAuditoria(const fb::Row& auditoria) { auditoria_ = &auditoria; }
   std::string AUDI_OPER() const;
   std::string AUDI_COD() const;
   std::string AUDI_TICO() const;

@@ -75,6 +75,11 @@ bool MismoValor(const fb::Value& a, const fb::Value& b, bool blancosCuentan = fa
 
 }  // namespace
 
+RechazoCursor::RechazoCursor(Motivo motivoRechazo, std::vector<std::string> columnasRechazo)
+    : std::runtime_error("the destination cursor refused the row"),
+      motivo(motivoRechazo),
+      columnas(std::move(columnasRechazo)) {}
+
 CursorDestino::CursorDestino(std::string nombre, Destino& destino)
     : nombre_(std::move(nombre)), destino_(destino) {}
 
@@ -248,11 +253,16 @@ std::optional<std::string> CursorDestino::Aplicar() {
       }
       sentencia += identificacion(cambio.original, parametros);
       const auto afectadas = escritura.Ejecutar(sentencia, parametros);
-      if (afectadas == 0) throw std::runtime_error("Record not found or changed by another user");
-      if (afectadas > 1) throw std::runtime_error("Update affected more than 1 record.");
+      if (afectadas == 0) throw FilaNoIdentificada("Record not found or changed by another user");
+      if (afectadas > 1) throw FilaNoIdentificada("Update affected more than 1 record.");
     }
     escritura.Confirmar();
-  } catch (const std::exception& e) {
+  } catch (const fb::Error& e) {
+    // Only what the destination refuses is a failed write; anything else is
+    // a fault of the program and ends the run.
+    escritura.Deshacer();
+    return std::string(e.what());
+  } catch (const FilaNoIdentificada& e) {
     escritura.Deshacer();
     return std::string(e.what());
   }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,11 +16,21 @@ class Destino;
 
 // The cursor refused a pending row before writing it (a required column
 // without value, a repeated key, an edit or delete without a current row).
-// `mensaje` is what the cursor says; the error capture words it.
-struct RechazoCursor {
+// The error capture words the message from the reason and the columns.
+class RechazoCursor : public std::runtime_error {
+public:
   enum class Motivo { CamposObligatorios, ClaveRepetida, Otro };
+  RechazoCursor(Motivo motivoRechazo, std::vector<std::string> columnasRechazo = {});
+
   Motivo motivo;
   std::vector<std::string> columnas;  // the columns concerned, in column order
+};
+
+// An edit or delete whose row the destination did not hold exactly once: a
+// refused write, like the destination's own errors.
+class FilaNoIdentificada : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
 };
 
 // A client-side cursor on the destination: it holds every row of one SELECT,

@@ -1,7 +1,5 @@
 #include "engine/Despacho.h"
 
-#include "engine/families/Documentos.h"
-
 namespace norvane {
 
 void Despacho::Registrar(std::initializer_list<int> tipos, const Manejador& manejador) {
@@ -11,13 +9,6 @@ void Despacho::Registrar(std::initializer_list<int> tipos, const Manejador& mane
 const Manejador* Despacho::Buscar(int tidoCod) const {
   const auto it = manejadores_.find(tidoCod);
   return it == manejadores_.end() ? nullptr : &it->second;
-}
-
-Despacho DespachoCompleto() {
-  Despacho despacho;
-  // Each family adds its document types here as it is built.
-  RegistrarDocumentos(despacho);
-  return despacho;
 }
 
 }  // namespace norvane

@@ -23,7 +23,4 @@ private:
   std::map<int, Manejador> manejadores_;
 };
 
-// The dispatch with every family handler built so far.
-Despacho DespachoCompleto();
-
 }  // namespace norvane

@@ -56,12 +56,12 @@ void ResolverFactura(ContextoEnvio& c, const ReferenciaFactura& r) {
 }
 
 void EnviarDetalle(ContextoEnvio& c, const TablaDetalle& t) {
-  const std::string id = std::to_string(c.NuevoId);
+  const std::string id = std::to_string(c.fila.NuevoId);
   c.QCopiadet.Abrir(t.seleccionOrigen + c.AUDI_IDDOC() + t.orden);
   c.AbrirDestino(t.seleccionDestino + id);
   auto nuevaFila = [&] {
     c.CopiarFila(c.QCopiadet);
-    c.CDestino.Asignar(0, c.NuevoId);
+    c.CDestino.Asignar(0, c.fila.NuevoId);
     if (t.columnaEnCero >= 0) c.CDestino.Asignar(static_cast<std::size_t>(t.columnaEnCero), 0);
   };
   if (t.aplicarJuntas) {
@@ -72,7 +72,7 @@ void EnviarDetalle(ContextoEnvio& c, const TablaDetalle& t) {
     }
     c.AplicarDestino();
   } else {
-    for (c.QCopiadet.Primero(); !c.HuboError && !c.QCopiadet.Eof(); c.QCopiadet.Siguiente()) {
+    for (c.QCopiadet.Primero(); !c.fila.HuboError && !c.QCopiadet.Eof(); c.QCopiadet.Siguiente()) {
       nuevaFila();
       c.AplicarDestino();
     }
@@ -89,7 +89,7 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
   const std::string operacion = c.AUDI_OPER();
 
   if (operacion == "D") {
-    if (!c.EnLinea) return;
+    if (!c.banderas.EnLinea) return;
     c.AbrirDestino(busqueda);
     if (c.CDestino.Vacio()) return;
     c.CDestino.Borrar();
@@ -97,7 +97,7 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
     return;
   }
   if (operacion == "A") {
-    if (!c.EnLinea) return;
+    if (!c.banderas.EnLinea) return;
     c.AbrirDestino(busqueda);
     if (c.CDestino.Vacio()) return;
     c.CDestino.Editar();
@@ -107,7 +107,7 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
   }
 
   c.QCopia.Abrir(d.seleccionEncabezado + c.AUDI_IDDOC());
-  c.NuevoId = 0;
+  c.fila.NuevoId = 0;
   if (c.QCopia.Vacio()) {
     c.QCopia.Cerrar();
     return;
@@ -115,11 +115,11 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
   c.AbrirDestino(busqueda);
   if (c.CDestino.Vacio()) {
     c.CopiarFila(c.QCopia);
-    if (c.EnLinea) {
+    if (c.banderas.EnLinea) {
       // Without a fresh identifier the document would be written under the
       // origin's, or its details under 0: the row fails and nothing is written.
       if (!c.AsignarId(d.vistaId)) {
-        c.HuboError = true;
+        c.fila.HuboError = true;
         c.CDestino.Cerrar();
         c.QCopia.Cerrar();
         return;
@@ -128,14 +128,14 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
     }
     if (d.implicada) c.CDestino.Asignar(Posicion(c.CDestino, d.implicada->nombre), d.implicada->alInsertar);
     c.AplicarDestino();
-    if (!c.HuboError) {
-      if (!c.EnLinea) c.NuevoId = ComoEntero(c.CDestino.Fila().at(0));
-      c.EncabezadoInsertado = true;
+    if (!c.fila.HuboError) {
+      if (!c.banderas.EnLinea) c.fila.NuevoId = ComoEntero(c.CDestino.Fila().at(0));
+      c.fila.EncabezadoInsertado = true;
     }
-  } else if (c.Reemplazar) {
+  } else if (c.banderas.Reemplazar) {
     const fb::Value existente = c.CDestino.Fila().at(0);
     for (const auto& t : d.detalles) c.EjecutarDestino(t.borrado + existente.toString());
-    c.NuevoId = ComoEntero(existente);
+    c.fila.NuevoId = ComoEntero(existente);
     c.CopiarSobreActual(c.QCopia, 1);
     // The invoice reference of a replaced return stays as the destination has it.
     if (d.referenciaFactura) {
@@ -145,16 +145,16 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
     if (d.implicada)
       c.CDestino.Asignar(Posicion(c.CDestino, d.implicada->nombre), d.implicada->alReemplazar);
     c.AplicarDestino();
-    if (!c.HuboError) c.EncabezadoInsertado = true;
+    if (!c.fila.HuboError) c.fila.EncabezadoInsertado = true;
   }
   c.CDestino.Cerrar();
 
-  if (c.EncabezadoInsertado && !d.detalles.empty()) {
+  if (c.fila.EncabezadoInsertado && !d.detalles.empty()) {
     for (const auto& t : d.detalles) EnviarDetalle(c, t);
-    if (c.HuboError) c.EjecutarDestino(d.borradoEncabezado + std::to_string(c.NuevoId));
+    if (c.fila.HuboError) c.EjecutarDestino(d.borradoEncabezado + std::to_string(c.fila.NuevoId));
   }
-  if (d.procedimientoCierre && c.EncabezadoInsertado && !c.HuboError)
-    c.EjecutarDestino(d.procedimientoCierre + std::to_string(c.NuevoId) + ",NULL,NULL)");
+  if (d.procedimientoCierre && c.fila.EncabezadoInsertado && !c.fila.HuboError)
+    c.EjecutarDestino(d.procedimientoCierre + std::to_string(c.fila.NuevoId) + ",NULL,NULL)");
   c.QCopia.Cerrar();
 }
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "engine/Operador.h"
+#include "instalacion/Operador.h"
 #include "engine/TextoSql.h"
 
 namespace norvane {

@@ -4,8 +4,8 @@
 #include <cctype>
 #include <stdexcept>
 
-#include "app/APUtilCrpt.h"
-#include "app/NombresBD.h"
+#include "instalacion/APUtilCrpt.h"
+#include "instalacion/NombresBD.h"
 #include "engine/TextoSql.h"
 #include "fb/Transaction.h"
 

@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/APUtilCrpt.h"
-#include "app/Directorio.h"
-#include "app/NombresBD.h"
+#include "instalacion/APUtilCrpt.h"
+#include "instalacion/Directorio.h"
+#include "instalacion/NombresBD.h"
 #include "engine/ContextoEnvio.h"
-#include "engine/Operador.h"
+#include "instalacion/Operador.h"
 #include "engine/SeleccionAuditoria.h"
 #include "engine/TextoSql.h"
 #include "engine/Sesion.h"
@@ -105,19 +105,17 @@ ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
   resumen_.seleccionadas = static_cast<int>(QAuditor.CantidadFilas());
   operador_.ProgresoMaximo(resumen_.seleccionadas);
 
-  ContextoEnvio contexto(principal, *sesion_.origen->detalle, *sesion_.DBEnvio, bitacora_,
-                         operador_);
-  contexto.EnLinea = o.EnLinea;
-  contexto.Reemplazar = o.Reemplazar;
-  contexto.FechaBloqueo = LeerFechaBloqueo(contexto);
+  BanderasEnvio banderas{.EnLinea = o.EnLinea, .Reemplazar = o.Reemplazar};
+  ContextoEnvio contexto(banderas, principal, *sesion_.origen->detalle, *sesion_.DBEnvio,
+                         bitacora_, operador_);
+  banderas.FechaBloqueo = LeerFechaBloqueo(contexto);
 
   const RangoCodigo rango = CalcularRango(o);
   for (QAuditor.Primero(); !QAuditor.Eof(); QAuditor.Siguiente()) {
     const fb::Row& fila = QAuditor.Fila();
     contexto.FijarAuditoria(fila);
-    contexto.HuboError = false;
+    contexto.fila = {};
     operador_.ProgresoAvanzar();
-    contexto.EncabezadoInsertado = false;
 
     // A type that is not in the list counts as not marked.
     const std::int64_t tidoCod = fila.at(auditoria::TIDO_COD).isNull()
@@ -129,8 +127,8 @@ ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
       continue;
     }
 
-    contexto.CodigoDesde = rango.CodigoDesde;
-    contexto.CodigoHasta = rango.CodigoHasta;
+    contexto.fila.CodigoDesde = rango.CodigoDesde;
+    contexto.fila.CodigoHasta = rango.CodigoHasta;
     // A document outside the range was not copied, so the row is left for a
     // later run rather than marked as sent.
     if (tidoCod < 100 && !EnRango(rango, contexto.AUDI_COD())) {
@@ -158,7 +156,7 @@ void Transferencia::Completar(ContextoEnvio& c, const TipoDocumento& tipo,
                               const std::string& companiaDestino) {
   const fb::Row& fila = c.Auditoria();
   const std::string tidoCod = std::to_string(tipo.TIDO_COD);
-  if (c.HuboError) {
+  if (c.fila.HuboError) {
     std::string mensaje = "Error transmitiendo " + tipo.TIDO_NOMLARGO + " ";
     if (tipo.TIDO_COD == 1) mensaje += c.AUDI_TICO() + " ";
     bitacora_.error_transmision(sesion_.CredOrigen.Usuario, mensaje + c.AUDI_COD());

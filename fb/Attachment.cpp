@@ -116,8 +116,8 @@ void Attachment::close() {
 }
 
 void Attachment::drop() {
-  if (!valid()) throw Error("the attachment is closed", "", 0);
-  if (!state_->live.empty()) throw Error("cannot drop a database with open transactions", "", 0);
+  if (!valid()) throw UsageError("the attachment is closed");
+  if (!state_->live.empty()) throw UsageError("cannot drop a database with open transactions");
   Firebird::IAttachment* a = state_->attachment;
   detail::call([&](auto* st) { a->dropDatabase(st); });
   state_->attachment = nullptr;  // dropDatabase released it

@@ -25,4 +25,13 @@ private:
   long code_;
 };
 
+// A misuse of this layer by its caller (a value read as the wrong kind, a
+// statement given the wrong number of parameters, a transaction or an
+// attachment used after it ended): a fault of the program, never of the
+// database, so no write-error capture ever takes it for a refused write.
+class UsageError : public std::logic_error {
+public:
+  using std::logic_error::logic_error;
+};
+
 }  // namespace fb

@@ -90,9 +90,8 @@ InputMessage encode(Firebird::IAttachment* attachment, Firebird::ITransaction* t
                     Firebird::IMessageMetadata* serverMetadata, const Row& params) {
   const Columns server = describe(serverMetadata);
   if (server.size() != params.size())
-    throw Error("the statement expects " + std::to_string(server.size()) +
-                    " parameters, " + std::to_string(params.size()) + " were given",
-                "", 0);
+    throw UsageError("the statement expects " + std::to_string(server.size()) +
+                     " parameters, " + std::to_string(params.size()) + " were given");
   InputMessage message;
   if (server.empty()) return message;
 

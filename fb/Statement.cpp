@@ -27,7 +27,7 @@ Statement::Statement(Transaction& transaction, std::string_view sql)
   state_->owner = tra->owner;
   state_->sql = std::string(sql);
   Firebird::IAttachment* attachment = state_->owner ? state_->owner->attachment : nullptr;
-  if (!attachment) throw Error("the attachment is closed", "", 0);
+  if (!attachment) throw UsageError("the attachment is closed");
   Firebird::ITransaction* t = tra->get();
   state_->statement = detail::Ref<Firebird::IStatement>(detail::call([&](auto* st) {
     return attachment->prepare(st, t, 0, state_->sql.c_str(), 3,
@@ -60,7 +60,7 @@ std::uint64_t Statement::execute(Transaction& transaction, const Row& params) {
   auto tra = transaction.state();
   Firebird::ITransaction* t = tra->get();
   Firebird::IAttachment* attachment = state_->owner->attachment;
-  if (!attachment) throw Error("the attachment is closed", "", 0);
+  if (!attachment) throw UsageError("the attachment is closed");
   auto input = detail::encode(attachment, t, state_->inputMetadata.get(), params);
 
   // An "execute procedure" may return values; they are received and dropped.
@@ -82,7 +82,7 @@ Cursor Statement::open(Transaction& transaction, const Row& params) {
   auto tra = transaction.state();
   Firebird::ITransaction* t = tra->get();
   Firebird::IAttachment* attachment = state_->owner->attachment;
-  if (!attachment) throw Error("the attachment is closed", "", 0);
+  if (!attachment) throw UsageError("the attachment is closed");
   auto input = detail::encode(attachment, t, state_->inputMetadata.get(), params);
 
   auto cursor = std::make_unique<detail::CursorState>();

@@ -38,7 +38,7 @@ TransactionState::~TransactionState() {
 }
 
 Firebird::ITransaction* TransactionState::get() const {
-  if (!transaction) throw Error("the transaction has already ended", "", 0);
+  if (!transaction) throw UsageError("the transaction has already ended");
   return transaction;
 }
 
@@ -68,7 +68,7 @@ Transaction::Transaction(Attachment& attachment, Isolation isolation)
     : state_(std::make_shared<detail::TransactionState>()) {
   state_->owner = attachment.state();
   if (!state_->owner || !state_->owner->attachment)
-    throw Error("the attachment is closed", "", 0);
+    throw UsageError("the attachment is closed");
   state_->transaction =
       detail::startTransaction(state_->owner->attachment, isolation == Isolation::ReadCommitted);
   state_->owner->live.push_back(state_.get());

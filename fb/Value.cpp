@@ -12,7 +12,7 @@ namespace {
 template <class T>
 const T& get(const auto& v, const char* what) {
   if (const T* p = std::get_if<T>(&v)) return *p;
-  throw Error(std::string("value is not ") + what, "", 0);
+  throw UsageError(std::string("value is not ") + what);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/Formatos.h"
+#include "selection/Formatos.h"
 
 namespace norvane {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/Opciones.h"
-#include "engine/Operador.h"
+#include "instalacion/Operador.h"
 #include "engine/Sesion.h"
 #include "selection/EnvioAutomatico.h"
 

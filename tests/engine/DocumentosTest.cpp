@@ -6,14 +6,28 @@
 #include "engine/EnviarDocumento.h"
 #include "engine/Sesion.h"
 #include "engine/Transferencia.h"
-#include "engine/families/Documentos.h"
+#include "engine/families/DocumentosConReferencias.h"
+#include "engine/families/DocumentosEstandar.h"
+#include "engine/families/Familias.h"
 #include "fb/Transaction.h"
 #include "tests/support/FilaGenerica.h"
 #include "tests/support/InstalacionPrueba.h"
 #include "tests/support/OperadorGrabador.h"
 
 namespace norvane {
+
 namespace {
+
+// The document types of one header and one detail table, both families.
+const std::vector<DescriptorDocumento>& DescriptoresDocumentos() {
+  static const std::vector<DescriptorDocumento> todos = [] {
+    std::vector<DescriptorDocumento> v;
+    for (const auto tabla : {DescriptoresDocumentosEstandar(), DescriptoresDocumentosConReferencias()})
+      v.insert(v.end(), tabla.begin(), tabla.end());
+    return v;
+  }();
+  return todos;
+}
 
 using fb::Value;
 

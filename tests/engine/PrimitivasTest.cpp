@@ -54,7 +54,7 @@ protected:
     destino = std::make_unique<Destino>(destinoBase.params());
     principal.emplace(origen.db());
     detalle.emplace(origen.db());
-    contexto = std::make_unique<ContextoEnvio>(*principal, *detalle, *destino, bitacora, operador);
+    contexto = std::make_unique<ContextoEnvio>(banderas, *principal, *detalle, *destino, bitacora, operador);
   }
 
   std::vector<fb::Row> Destinos(const std::string& sql) {
@@ -72,6 +72,7 @@ protected:
   std::unique_ptr<Destino> destino;
   std::optional<fb::Transaction> principal;
   std::optional<fb::Transaction> detalle;
+  BanderasEnvio banderas;
   std::unique_ptr<ContextoEnvio> contexto;
 };
 
@@ -81,13 +82,13 @@ TEST_F(Primitivas, CopyWithAndWithoutTheFixedPointRule) {
   c.AbrirDestino("select * from DESTINO where ID = 0");
   c.CopiarFila(c.QCopia);
   c.AplicarDestino();
-  ASSERT_FALSE(c.HuboError) << Errores();
+  ASSERT_FALSE(c.fila.HuboError) << Errores();
 
   c.QCopia.Abrir("select 2, N1, D1, D2, T1 from FUENTE where ID = 1");
   c.AbrirDestino("select * from DESTINO where ID = 0");
   c.CopiarFila(c.QCopia, false);
   c.AplicarDestino();
-  ASSERT_FALSE(c.HuboError) << Errores();
+  ASSERT_FALSE(c.fila.HuboError) << Errores();
 
   const auto filas = Destinos("select ID, N1, D1, D2, T1 from DESTINO where ID < 7 order by ID");
   ASSERT_EQ(filas.size(), 2u);
@@ -116,7 +117,7 @@ TEST_F(Primitivas, UpdateOfARowChangedUnderneathIsLoggedWithoutItsLastCharacter)
   c.CDestino.Editar();
   c.CDestino.Asignar(4, Value("nuevo"));
   c.AplicarDestino();
-  EXPECT_TRUE(c.HuboError);
+  EXPECT_TRUE(c.fila.HuboError);
   EXPECT_EQ(operador.beeps, 1);
   EXPECT_TRUE(std::regex_match(
       Errores(), std::regex("\\d{4}/\\d\\d/\\d\\d,[^,]+,Record not found or changed by another use\r\n")))
@@ -130,7 +131,7 @@ TEST_F(Primitivas, AnEditThatOnlyAddsTrailingBlanksIsWritten) {
   c.CDestino.Editar();
   c.CDestino.Asignar(4, Value("siete  "));
   c.AplicarDestino();
-  ASSERT_FALSE(c.HuboError) << Errores();
+  ASSERT_FALSE(c.fila.HuboError) << Errores();
   EXPECT_EQ(Destinos("select T1 from DESTINO where ID = 7")[0][0], Value("siete  "));
 }
 
@@ -140,11 +141,11 @@ TEST_F(Primitivas, EditAndDeleteIdentifyTheRowByEveryValueIncludingNulls) {
   c.CDestino.Editar();
   c.CDestino.Asignar(2, Value("x"));
   c.AplicarDestino();
-  ASSERT_FALSE(c.HuboError) << Errores();
+  ASSERT_FALSE(c.fila.HuboError) << Errores();
   c.AbrirDestino("select * from NOTAS");
   c.CDestino.Borrar();
   c.AplicarDestino();
-  ASSERT_FALSE(c.HuboError) << Errores();
+  ASSERT_FALSE(c.fila.HuboError) << Errores();
   EXPECT_TRUE(Destinos("select * from NOTAS").empty());
 }
 
@@ -188,7 +189,7 @@ TEST_F(Primitivas, AFailedApplyRollsBackAllItsChangesAndTheNextSucceeds) {
   c.CDestino.Asignar(0, Value(2));
   c.CDestino.Asignar(1, Value(-5));  // the destination's check refuses it
   c.AplicarDestino();
-  EXPECT_TRUE(c.HuboError);
+  EXPECT_TRUE(c.fila.HuboError);
   EXPECT_TRUE(Destinos("select * from CON_CHECK").empty());  // nothing of that write stays
 
   c.AbrirDestino("select * from CON_CHECK");  // closing discards the posted changes
@@ -196,7 +197,7 @@ TEST_F(Primitivas, AFailedApplyRollsBackAllItsChangesAndTheNextSucceeds) {
   c.CDestino.Asignar(0, Value(3));
   c.CDestino.Asignar(1, Value(3));
   c.AplicarDestino();
-  EXPECT_FALSE(c.HuboError);  // set, not accumulated
+  EXPECT_FALSE(c.fila.HuboError);  // set, not accumulated
   EXPECT_EQ(Destinos("select ID from CON_CHECK"), (std::vector<fb::Row>{{Value(3)}}));
 }
 
@@ -207,7 +208,7 @@ TEST_F(Primitivas, ServerMessagesOfSeveralLinesAreOneLogLineAndTheLogGrows) {
     c.CDestino.Agregar();
     c.CDestino.Asignar(0, Value(7));
     c.AplicarDestino();
-    EXPECT_TRUE(c.HuboError);
+    EXPECT_TRUE(c.fila.HuboError);
   }
   const std::string linea =
       "violation of PRIMARY or UNIQUE KEY constraint \"INTEG_\\d+\" on table \"DESTINO\" "
@@ -222,12 +223,12 @@ TEST_F(Primitivas, AsignarIdGivesTheViewsIdentifierOrReportsTheEmptyView) {
   c.AbrirDestino("select * from DESTINO where ID = 0");
   c.CopiarFila(c.QCopia);
   ASSERT_TRUE(c.AsignarId("select * from cambie_id_prueba"));
-  EXPECT_EQ(c.NuevoId, 1001);
+  EXPECT_EQ(c.fila.NuevoId, 1001);
   EXPECT_EQ(c.CDestino.Pendiente()[0], Value(std::int64_t{1001}));
 
   EXPECT_FALSE(c.AsignarId("select * from cambie_id_vacia"));
   EXPECT_FALSE(c.AsignarId("select * from cambie_id_nula"));
-  EXPECT_EQ(c.NuevoId, 1001);  // unchanged
+  EXPECT_EQ(c.fila.NuevoId, 1001);  // unchanged
   EXPECT_EQ(c.CDestino.Pendiente()[0], Value(std::int64_t{1001}));
   EXPECT_EQ(operador.beeps, 2);
   EXPECT_NE(Errores().find(",No se obtuvo un identificador nuevo de select * from cambie_id_vacia\r\n"),

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/APUtilCrpt.h"
+#include "instalacion/APUtilCrpt.h"
 #include "engine/Sesion.h"
 #include "fb/Error.h"
 #include "tests/support/InstalacionPrueba.h"

@@ -166,7 +166,7 @@ TEST_F(Transferencia_, RowsOutsideTheCodeRangeStayForALaterRun) {
 TEST_F(Transferencia_, AFailedRowIsLoggedWithTheOriginUserAndStaysUnsent) {
   Auditar({{1, "2024/04/01", "08:00:00", 11, 501, "M", "EN000001"},
            {2, "2024/04/01", "08:00:01", 1, 502, "M", "000007", "N", "CE"}});
-  despacho.Registrar({1, 11}, [](ContextoEnvio& c) { c.HuboError = true; });
+  despacho.Registrar({1, 11}, [](ContextoEnvio& c) { c.fila.HuboError = true; });
   Ejecutar();
   EXPECT_EQ(Envio(1), "N");
   EXPECT_EQ(Envio(2), "N");
@@ -181,7 +181,7 @@ TEST_F(Transferencia_, AFailedRowIsLoggedWithTheOriginUserAndStaysUnsent) {
 TEST_F(Transferencia_, OfflineCopiesEveryCompletedRowIntoAFreshTransferFile) {
   Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"},
            {2, "2024/04/01", "08:00:01", 11, 502, "M", "EN000001"}});
-  despacho.Registrar({11}, [](ContextoEnvio& c) { c.HuboError = true; });
+  despacho.Registrar({11}, [](ContextoEnvio& c) { c.fila.HuboError = true; });
   opciones.EnLinea = false;
   Ejecutar();
   const auto archivo = inst.dir() / "datos" / "002" / "envio.fdb";
@@ -270,7 +270,7 @@ TEST_F(Transferencia_, TheLockDateIsTheDestinationsConfiguration) {
   }
   Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"}});
   std::string vista;
-  despacho.Registrar({2}, [&](ContextoEnvio& c) { vista = c.FechaBloqueo; });
+  despacho.Registrar({2}, [&](ContextoEnvio& c) { vista = c.banderas.FechaBloqueo; });
   Ejecutar();
   EXPECT_EQ(vista, "2024/03/31");
 }

@@ -59,7 +59,7 @@ TEST(Transaction, RollbackUndoesAndCommitRetainingKeepsGoing) {
   t.rollback();
   EXPECT_FALSE(t.active());
   EXPECT_EQ(base.count("t"), 1);
-  EXPECT_THROW(t.commit(), fb::Error);  // ended transactions stay ended
+  EXPECT_THROW(t.commit(), fb::UsageError);  // ended transactions stay ended
 }
 
 TEST(Transaction, ReadCommittedSeesOthersCommitsSnapshotDoesNot) {

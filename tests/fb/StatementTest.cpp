@@ -197,7 +197,7 @@ TEST_F(Statement, PreparedOnceRunWithManyParameterSets) {
   fb::Statement select(t, "select sum(n154) from tipos where id <= ?");
   EXPECT_EQ(select.open(t, {2}).fetchAll()[0][0], Value(Decimal{30003, -4}));
   EXPECT_EQ(select.open(t, {5}).fetchAll()[0][0], Value(Decimal{150015, -4}));
-  EXPECT_THROW(insert.execute(t, {1}), fb::Error);  // too few parameters
+  EXPECT_THROW(insert.execute(t, {1}), fb::UsageError);  // too few parameters
 }
 
 TEST_F(Statement, ExecuteProcedureAndItsErrors) {

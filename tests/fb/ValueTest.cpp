@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "fb/Error.h"
 #include "fb/Value.h"
 
 namespace {
@@ -35,8 +36,8 @@ TEST(Value, TextForms) {
 }
 
 TEST(Value, AccessorOfAnotherKindThrows) {
-  EXPECT_THROW(fb::Value("x").asInteger(), std::runtime_error);
-  EXPECT_THROW(fb::Value().asText(), std::runtime_error);
+  EXPECT_THROW(fb::Value("x").asInteger(), fb::UsageError);
+  EXPECT_THROW(fb::Value().asText(), fb::UsageError);
 }
 
 }  // namespace

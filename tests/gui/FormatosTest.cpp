@@ -1,4 +1,4 @@
-#include "app/Formatos.h"
+#include "selection/Formatos.h"
 
 #include <QDate>
 #include <QLocale>

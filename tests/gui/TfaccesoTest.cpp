@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "access/Tfacceso.h"
-#include "app/APUtilCrpt.h"
+#include "instalacion/APUtilCrpt.h"
 #include "engine/Sesion.h"
 #include "tests/gui/support/PruebaGui.h"
 #include "tests/gui/support/Respondedor.h"

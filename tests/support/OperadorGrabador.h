@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Operador.h"
+#include "instalacion/Operador.h"
 
 namespace norvane::test {
 

@@ -9,9 +9,9 @@ namespace norvane {
 class Despacho;
 
 // The inventory, purchasing and sales documents of one header and one detail
-// table: the standard ones and those with references and side effects.
-std::span<const DescriptorDocumento> DescriptoresDocumentos();
+// table, copied as they are.
+std::span<const DescriptorDocumento> DescriptoresDocumentosEstandar();
 
-void RegistrarDocumentos(Despacho& despacho);
+void RegistrarDocumentosEstandar(Despacho& despacho);
 
 }  // namespace norvane

@@ -1,9 +1,9 @@
-#include "app/Servidores.h"
+#include "instalacion/Servidores.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "app/NombresBD.h"
+#include "instalacion/NombresBD.h"
 
 namespace norvane {
 

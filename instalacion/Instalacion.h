@@ -5,7 +5,7 @@
 // database and file built from them, and the scrambling of the passwords kept
 // in memory between the sign-in and each connection.
 
-#include "app/APUtilCrpt.h"
-#include "app/Directorio.h"
-#include "app/NombresBD.h"
-#include "app/Servidores.h"
+#include "instalacion/APUtilCrpt.h"
+#include "instalacion/Directorio.h"
+#include "instalacion/NombresBD.h"
+#include "instalacion/Servidores.h"

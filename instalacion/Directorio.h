@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/Operador.h"
+#include "instalacion/Operador.h"
 
 namespace norvane {
 

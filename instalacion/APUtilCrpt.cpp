@@ -1,4 +1,4 @@
-#include "app/APUtilCrpt.h"
+#include "instalacion/APUtilCrpt.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "engine/Operador.h"
+#include "instalacion/Operador.h"
 
 namespace norvane {
 

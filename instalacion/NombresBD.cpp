@@ -1,4 +1,4 @@
-#include "app/NombresBD.h"
+#include "instalacion/NombresBD.h"
 
 namespace norvane {
 

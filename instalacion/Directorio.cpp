@@ -1,4 +1,4 @@
-#include "app/Directorio.h"
+#include "instalacion/Directorio.h"
 
 #include <QFileInfo>
 #include <QSettings>

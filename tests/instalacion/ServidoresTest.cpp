@@ -1,4 +1,4 @@
-#include "app/Servidores.h"
+#include "instalacion/Servidores.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,22 @@
+#include "engine/families/Familias.h"
+
+#include "engine/families/DocumentosConReferencias.h"
+#include "engine/families/DocumentosEstandar.h"
+
+namespace norvane {
+
+Despacho DespachoCompleto() {
+  Despacho despacho;
+  RegistrarDocumentosEstandar(despacho);
+  RegistrarDocumentosConReferencias(despacho);
+  return despacho;
+}
+
+std::vector<const DescriptorDocumento*> DescriptoresDocumento() {
+  std::vector<const DescriptorDocumento*> todos;
+  for (const auto tabla : {DescriptoresDocumentosEstandar(), DescriptoresDocumentosConReferencias()})
+    for (const auto& d : tabla) todos.push_back(&d);
+  return todos;
+}
+
+}  // namespace norvane
