@@ -83,6 +83,14 @@ void EnviarDetalle(ContextoEnvio& c, const TablaDetalle& t) {
 
 }  // namespace
 
+void EnviarDetalles(ContextoEnvio& c, std::span<const TablaDetalle> tablas) {
+  // A table after a failed one is not even read at the origin.
+  for (const auto& t : tablas) {
+    if (c.fila.HuboError) return;
+    EnviarDetalle(c, t);
+  }
+}
+
 void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
   const std::string busqueda =
       Busqueda(d.busqueda, d.clausulaNumero, PartirCodigo(c.AUDI_COD(), d.largoNumero));
@@ -150,8 +158,9 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
   c.CDestino.Cerrar();
 
   if (c.fila.EncabezadoInsertado && !d.detalles.empty()) {
-    for (const auto& t : d.detalles) EnviarDetalle(c, t);
-    if (c.fila.HuboError) c.EjecutarDestino(d.borradoEncabezado + std::to_string(c.fila.NuevoId));
+    EnviarDetalles(c, d.detalles);
+    if (c.fila.HuboError && d.borradoEncabezado)
+      c.EjecutarDestino(d.borradoEncabezado + std::to_string(c.fila.NuevoId));
   }
   if (d.procedimientoCierre && c.fila.EncabezadoInsertado && !c.fila.HuboError)
     c.EjecutarDestino(d.procedimientoCierre + std::to_string(c.fila.NuevoId) + ",NULL,NULL)");
