@@ -142,6 +142,12 @@ fb::Row& CursorDestino::Pendiente() {
   return *pendiente_;
 }
 
+std::size_t CursorDestino::Posicion(std::string_view nombre) const {
+  for (std::size_t i = 0; i < columnas_.size(); ++i)
+    if (columnas_[i].field == nombre) return i;
+  throw std::runtime_error("column " + std::string(nombre) + " is not in " + tabla_);
+}
+
 void CursorDestino::Asignar(std::size_t posicion, fb::Value valor) {
   Pendiente().at(posicion) = std::move(valor);
 }

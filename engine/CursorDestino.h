@@ -54,6 +54,8 @@ public:
   std::size_t CantidadFilas() const { return filas_.size(); }
   const fb::Row& Fila() const;  // the current row as read
   const fb::Columns& Columnas() const { return columnas_; }
+  // The position of the column named exactly `nombre`; throws without one.
+  std::size_t Posicion(std::string_view nombre) const;
   // The table that writes go to: the first table named after FROM.
   const std::string& Tabla() const { return tabla_; }
 

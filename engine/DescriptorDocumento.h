@@ -5,6 +5,25 @@
 
 namespace norvane {
 
+struct TablaReferencias;  // engine/Referencias.h
+
+// What the receiving column of a reference holds when the destination does
+// not know the document named.
+enum class SiNoEncontrada { ConservarOrigen, Cero };
+
+// The document that every row of a detail table names by its kind, prefix
+// and number: its destination identifier goes into one column of the row.
+struct ReferenciaDetalle {
+  const TablaReferencias* tabla{};  // ReferenciasCliente or ReferenciasProveedor
+  int posicionTipo{};
+  int posicionPrefijo{};
+  int posicionNumero{};
+  int posicionId = -1;              // the receiving column, by position
+  const char* columnaId = nullptr;  // or by name, wherever it stands
+  bool soloIdNoVacio = false;       // a found identifier counts only when its text is not empty
+  SiNoEncontrada siNoEncontrada = SiNoEncontrada::ConservarOrigen;
+};
+
 // One detail table of a document: how its rows are deleted at the
 // destination, read at the origin and opened at the destination.
 struct TablaDetalle {
@@ -14,6 +33,7 @@ struct TablaDetalle {
   const char* orden = "";        // appended to the origin select after AUDI_IDDOC
   int columnaEnCero = -1;        // a position set to 0 in every new row
   bool aplicarJuntas = false;    // rows posted one by one, written in one apply
+  std::optional<ReferenciaDetalle> referencia{};
 };
 
 // The reference of a return to the invoice it returns, translated online to
@@ -24,6 +44,17 @@ struct ReferenciaFactura {
   const char* busqueda{};        // + quoted prefix
   const char* clausulaNumero{};  // + quoted number
   int largoNumero{};
+};
+
+// The document that a header names by its origin identifier (an advance's
+// cash receipt or payment voucher): online, its code is read at the origin
+// and its identifier looked up again at the destination, on insert and on
+// replace alike; a miss keeps the origin's value.
+struct ReferenciaEncabezado {
+  int posicion{};                // the reference column of the header row
+  const char* lecturaOrigen{};   // + the reference value: gives prefix and number
+  const char* busqueda{};        // + quoted prefix
+  const char* clausulaNumero{};  // + quoted number
 };
 
 // A header column that the destination sets by itself on insert and replace.
@@ -42,10 +73,11 @@ struct DescriptorDocumento {
   const char* clausulaNumero{};       // + quoted number
   const char* columnaAnulado{};
   const char* vistaId{};              // the identifier view's select
-  std::span<const TablaDetalle> detalles{};
+  std::span<const TablaDetalle> detalles{};  // in list order; none for a header-only type
   const char* borradoEncabezado{};    // + NuevoId
   int largoNumero = 6;
   std::optional<ReferenciaFactura> referenciaFactura{};
+  std::optional<ReferenciaEncabezado> referenciaEncabezado{};
   std::optional<ColumnaImplicada> implicada{};
   const char* procedimientoCierre = nullptr;  // + NuevoId + ",NULL,NULL)"
 };

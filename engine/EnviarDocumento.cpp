@@ -1,8 +1,7 @@
 #include "engine/EnviarDocumento.h"
 
-#include <stdexcept>
-
 #include "engine/ContextoEnvio.h"
+#include "engine/Referencias.h"
 #include "engine/TextoSql.h"
 #include "engine/ValorDestino.h"
 
@@ -16,13 +15,6 @@ CodigoPartido PartirCodigo(std::string_view codigo, int largoNumero) {
 }
 
 namespace {
-
-std::size_t Posicion(const CursorDestino& cursor, const char* nombre) {
-  const auto& columnas = cursor.Columnas();
-  for (std::size_t i = 0; i < columnas.size(); ++i)
-    if (columnas[i].field == nombre) return i;
-  throw std::runtime_error(std::string("column ") + nombre + " is not in " + cursor.Tabla());
-}
 
 bool EsCero(const fb::Value& v) {
   switch (v.kind()) {
@@ -63,6 +55,7 @@ void EnviarDetalle(ContextoEnvio& c, const TablaDetalle& t) {
     c.CopiarFila(c.QCopiadet);
     c.CDestino.Asignar(0, c.fila.NuevoId);
     if (t.columnaEnCero >= 0) c.CDestino.Asignar(static_cast<std::size_t>(t.columnaEnCero), 0);
+    if (t.referencia) ResolverReferenciaDetalle(c, *t.referencia);
   };
   if (t.aplicarJuntas) {
     // All the rows or none: one apply after the last.
@@ -109,7 +102,7 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
     c.AbrirDestino(busqueda);
     if (c.CDestino.Vacio()) return;
     c.CDestino.Editar();
-    c.CDestino.Asignar(Posicion(c.CDestino, d.columnaAnulado), "S");
+    c.CDestino.Asignar(c.CDestino.Posicion(d.columnaAnulado), "S");
     c.AplicarDestino();
     return;
   }
@@ -134,7 +127,8 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
       }
       if (d.referenciaFactura) ResolverFactura(c, *d.referenciaFactura);
     }
-    if (d.implicada) c.CDestino.Asignar(Posicion(c.CDestino, d.implicada->nombre), d.implicada->alInsertar);
+    if (d.referenciaEncabezado) ResolverReferenciaEncabezado(c, *d.referenciaEncabezado);
+    if (d.implicada) c.CDestino.Asignar(c.CDestino.Posicion(d.implicada->nombre), d.implicada->alInsertar);
     c.AplicarDestino();
     if (!c.fila.HuboError) {
       if (!c.banderas.EnLinea) c.fila.NuevoId = ComoEntero(c.CDestino.Fila().at(0));
@@ -150,8 +144,10 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
       const auto id = static_cast<std::size_t>(d.referenciaFactura->posicionId);
       c.CDestino.Asignar(id, c.CDestino.Fila().at(id));
     }
+    // Unlike the invoice reference, an advance's is looked up again.
+    if (d.referenciaEncabezado) ResolverReferenciaEncabezado(c, *d.referenciaEncabezado);
     if (d.implicada)
-      c.CDestino.Asignar(Posicion(c.CDestino, d.implicada->nombre), d.implicada->alReemplazar);
+      c.CDestino.Asignar(c.CDestino.Posicion(d.implicada->nombre), d.implicada->alReemplazar);
     c.AplicarDestino();
     if (!c.fila.HuboError) c.fila.EncabezadoInsertado = true;
   }

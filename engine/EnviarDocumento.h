@@ -19,8 +19,9 @@ struct CodigoPartido {
 // prefix what comes before; a shorter code is all number.
 CodigoPartido PartirCodigo(std::string_view codigo, int largoNumero);
 
-// Copies the detail rows of every table, in list order, under NuevoId, as
-// long as no write of the row failed.
+// Copies the detail rows of every table, in list order, under NuevoId, each
+// row's reference resolved when its table names one, as long as no write of
+// the row failed.
 void EnviarDetalles(ContextoEnvio& contexto, std::span<const TablaDetalle> tablas);
 
 // Sends the document of the current audit row as its descriptor says:
