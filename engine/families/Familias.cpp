@@ -2,6 +2,9 @@
 
 #include "engine/families/DocumentosConReferencias.h"
 #include "engine/families/DocumentosEstandar.h"
+#include "engine/families/Egresos.h"
+#include "engine/families/NotasAplicacionesAnticipos.h"
+#include "engine/families/Tesoreria.h"
 
 namespace norvane {
 
@@ -9,12 +12,17 @@ Despacho DespachoCompleto() {
   Despacho despacho;
   RegistrarDocumentosEstandar(despacho);
   RegistrarDocumentosConReferencias(despacho);
+  RegistrarNotasAplicacionesAnticipos(despacho);
+  RegistrarTesoreria(despacho);
+  RegistrarEgresos(despacho);
   return despacho;
 }
 
 std::vector<const DescriptorDocumento*> DescriptoresDocumento() {
   std::vector<const DescriptorDocumento*> todos;
-  for (const auto tabla : {DescriptoresDocumentosEstandar(), DescriptoresDocumentosConReferencias()})
+  for (const auto tabla : {DescriptoresDocumentosEstandar(), DescriptoresDocumentosConReferencias(),
+                           DescriptoresNotasAplicacionesAnticipos(), DescriptoresTesoreria(),
+                           DescriptoresEgresos()})
     for (const auto& d : tabla) todos.push_back(&d);
   return todos;
 }
