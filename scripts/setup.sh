@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential g++ cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev libcli11-dev
   firebird-dev libfbclient2 firebird3.0-server firebird3.0-server-core firebird3.0-utils
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xvfb xauth imagemagick xdotool

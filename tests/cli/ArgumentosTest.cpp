@@ -117,6 +117,21 @@ std::vector<CasoBueno> CasosBuenos() {
       {"ValorConGuionSimple", Minima({"--numero-desde", "-5"}),
        [](const Argumentos& a) { EXPECT_EQ(a.numeroDesde, "-5"); }},
       {"ValorVacio", Minima({"--prefijo", ""}), [](const Argumentos& a) { EXPECT_EQ(a.prefijo, ""); }},
+      {"ValorConGuionYLetra", Minima({"--prefijo", "-x"}),
+       [](const Argumentos& a) { EXPECT_EQ(a.prefijo, "-x"); }},
+      {"ValorConGuionTrasIgual", Minima({"--numero-hasta=-7"}),
+       [](const Argumentos& a) { EXPECT_EQ(a.numeroHasta, "-7"); }},
+      // An empty value after "=" does not take the next argument for the value.
+      {"ValorVacioTrasIgual", Minima({"--prefijo=", "--omitir"}),
+       [](const Argumentos& a) {
+         EXPECT_EQ(a.prefijo, "");
+         EXPECT_TRUE(a.omitir);
+       }},
+      {"ValorVacioTrasIgualAntesDeUnTexto", Minima({"--prefijo=", "--tipo-comprobante", "CE"}),
+       [](const Argumentos& a) {
+         EXPECT_EQ(a.prefijo, "");
+         EXPECT_EQ(a.tipoComprobante, "CE");
+       }},
   };
 }
 
@@ -145,6 +160,15 @@ std::vector<CasoMalo> CasosMalos() {
       {"Vacia", {}, "falta la opción obligatoria --servidor-origen"},
       {"OpcionDesconocida", Minima({"--online"}), "opción desconocida: --online"},
       {"OpcionDesconocidaConValor", Minima({"--clave=secreta"}), "opción desconocida: --clave"},
+      {"OpcionDesconocidaYSuValor", Minima({"--clave", "secreta"}), "opción desconocida: --clave"},
+      {"SeparadorDeOpciones", Minima({"--"}), "opción desconocida: --"},
+      // Misspelt, a required option is also missing: the misspelling is what to tell.
+      {"ObligatoriaMalEscrita",
+       {"--servidor-origen", "p", "--usuario-orgen", "u", "--compania-origen", "1", "--compania-destino",
+        "2"},
+       "opción desconocida: --usuario-orgen"},
+      {"HastaMalEscrita", Minima({"--desde", "2024/04/01", "--hasa", "2024/04/30"}),
+       "opción desconocida: --hasa"},
       {"ArgumentoSuelto", Minima({"ARTICULOS"}), "argumento inesperado: \"ARTICULOS\""},
       {"OpcionDeUnGuion", Minima({"-x"}), "argumento inesperado: \"-x\""},
       {"FaltaServidorOrigen",
@@ -166,9 +190,16 @@ std::vector<CasoMalo> CasosMalos() {
        {"--servidor-origen", "p", "--usuario-origen", "--compania-origen", "1", "--compania-destino",
         "2"},
        "falta el valor de --usuario-origen"},
+      {"ValorQueEsOtraOpcion", Minima({"--prefijo", "--en-linea"}), "falta el valor de --prefijo"},
+      {"ValorQueEsUnaOpcionDesconocida", Minima({"--prefijo", "--foo"}), "falta el valor de --prefijo"},
       {"MarcaConValor", Minima({"--en-linea=si"}), "la opción --en-linea no lleva valor"},
+      {"MarcaConValorVerdadero", Minima({"--en-linea=true"}), "la opción --en-linea no lleva valor"},
+      {"MarcaConValorVacio", Minima({"--omitir="}), "la opción --omitir no lleva valor"},
       {"Repetida", Minima({"--compania-origen", "003"}),
        "la opción --compania-origen se indicó más de una vez"},
+      {"RepetidaTrasIgual", Minima({"--compania-destino=003"}),
+       "la opción --compania-destino se indicó más de una vez"},
+      {"MarcaRepetida", Minima({"--omitir", "--omitir"}), "la opción --omitir se indicó más de una vez"},
       {"SoloDesde", Minima({"--desde", "2024/04/01"}), "--desde y --hasta se indican juntas"},
       {"SoloHasta", Minima({"--hasta", "2024/04/30"}), "--desde y --hasta se indican juntas"},
       {"FechaConGuiones", Minima({"--desde", "2024-04-01", "--hasta", "2024/04/30"}),
@@ -216,7 +247,8 @@ INSTANTIATE_TEST_SUITE_P(Tabla, ArgumentosMalos, ::testing::ValuesIn(CasosMalos(
                          [](const auto& fila) { return std::string(fila.param.nombre); });
 
 TEST(Argumentos, LaAyudaSeAtiendeAunqueFaltenOpciones) {
-  for (const Linea& linea : {Linea{"--help"}, Linea{"-h"}, Minima({"--ayuda"}), Linea{"--foo", "--help"}}) {
+  for (const Linea& linea : {Linea{"--help"}, Linea{"-h"}, Minima({"--ayuda"}), Linea{"--foo", "--help"},
+                             Linea{"--prefijo", "-h"}}) {
     const LecturaArgumentos lectura = LeerArgumentos(linea);
     EXPECT_TRUE(lectura.ayuda) << linea.front();
     EXPECT_TRUE(lectura.Valida()) << lectura.error;
