@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <chrono>
 #include <stdexcept>
 #include <string_view>
 
@@ -226,12 +227,15 @@ std::optional<fb::Date> LeerFecha(const std::string& texto) {
     return valor;
   };
   const auto anio = numero(0, 4), mes = numero(5, 2), dia = numero(8, 2);
-  if (!anio || !mes || !dia || *anio < 1 || *mes < 1 || *mes > 12 || *dia < 1) return std::nullopt;
-  const bool bisiesto = (*anio % 4 == 0 && *anio % 100 != 0) || *anio % 400 == 0;
-  constexpr std::array<int, 12> kDias{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const int diasDelMes = kDias[static_cast<std::size_t>(*mes - 1)] + (*mes == 2 && bisiesto ? 1 : 0);
-  if (*dia > diasDelMes) return std::nullopt;
-  return fb::Date{*anio, static_cast<unsigned>(*mes), static_cast<unsigned>(*dia)};
+  if (!anio || !mes || !dia) return std::nullopt;
+  const fb::Date fecha{*anio, static_cast<unsigned>(*mes), static_cast<unsigned>(*dia)};
+  // The calendar has a year 0; Firebird's dates begin at year 1.
+  if (fecha.year < 1 ||
+      !std::chrono::year_month_day{std::chrono::year{fecha.year}, std::chrono::month{fecha.month},
+                                   std::chrono::day{fecha.day}}
+           .ok())
+    return std::nullopt;
+  return fecha;
 }
 
 LecturaArgumentos LeerArgumentos(const std::vector<std::string>& argumentos) {

@@ -108,6 +108,11 @@ std::vector<CasoBueno> CasosBuenos() {
          EXPECT_EQ(a.desde, (fb::Date{2024, 2, 29}));
          EXPECT_EQ(a.hasta, (fb::Date{2000, 2, 29}));
        }},
+      {"FinesDeMes", Minima({"--desde", "2024/01/31", "--hasta", "9999/12/31"}),
+       [](const Argumentos& a) {
+         EXPECT_EQ(a.desde, (fb::Date{2024, 1, 31}));
+         EXPECT_EQ(a.hasta, (fb::Date{9999, 12, 31}));
+       }},
       // The window does not refuse an inverted range either: it selects nothing.
       {"RangoInvertido", Minima({"--desde", "2024/05/01", "--hasta", "2024/04/01"}),
        [](const Argumentos& a) {
@@ -212,6 +217,10 @@ std::vector<CasoMalo> CasosMalos() {
        "fecha mal escrita en --desde: \"2023/02/29\" (se espera AAAA/MM/DD)"},
       {"FechaSigloNoBisiesto", Minima({"--desde", "1900/02/29", "--hasta", "1900/03/01"}),
        "fecha mal escrita en --desde: \"1900/02/29\" (se espera AAAA/MM/DD)"},
+      {"FechaDiaCero", Minima({"--desde", "2024/04/00", "--hasta", "2024/04/30"}),
+       "fecha mal escrita en --desde: \"2024/04/00\" (se espera AAAA/MM/DD)"},
+      {"FechaMesCero", Minima({"--desde", "2024/04/01", "--hasta", "2024/00/30"}),
+       "fecha mal escrita en --hasta: \"2024/00/30\" (se espera AAAA/MM/DD)"},
       {"FechaMesTrece", Minima({"--desde", "2024/13/01", "--hasta", "2024/12/01"}),
        "fecha mal escrita en --desde: \"2024/13/01\" (se espera AAAA/MM/DD)"},
       {"FechaAnioCero", Minima({"--desde", "0000/01/01", "--hasta", "2024/12/01"}),
