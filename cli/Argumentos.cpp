@@ -27,6 +27,7 @@ const char* const kUso =
     "  --desde, --hasta    envía el rango de fechas de registro; sin ellas,\n"
     "                      \"Todo lo no enviado\"\n"
     "  --tipos             los tipos de documento a enviar; si no, todos\n"
+    "  --version           muestra la versión del programa\n"
     "Las claves se leen de NORVANE_CLAVE_ORIGEN y NORVANE_CLAVE_DESTINO; si falta\n"
     "una y la entrada es una terminal, se pide sin eco. Con el mismo servidor en\n"
     "ambos lados, el usuario y la clave del destino son los del origen.\n"
@@ -240,9 +241,13 @@ std::optional<fb::Date> LeerFecha(const std::string& texto) {
 
 LecturaArgumentos LeerArgumentos(const std::vector<std::string>& argumentos) {
   LecturaArgumentos lectura;
-  // Asking for help is answered whatever else the line holds.
+  // Asking for help, or for the version, is answered whatever else the line holds.
   if (std::any_of(argumentos.begin(), argumentos.end(), EsAyuda)) {
     lectura.ayuda = true;
+    return lectura;
+  }
+  if (std::find(argumentos.begin(), argumentos.end(), "--version") != argumentos.end()) {
+    lectura.version = true;
     return lectura;
   }
   CLI::App app;

@@ -257,11 +257,24 @@ INSTANTIATE_TEST_SUITE_P(Tabla, ArgumentosMalos, ::testing::ValuesIn(CasosMalos(
 
 TEST(Argumentos, LaAyudaSeAtiendeAunqueFaltenOpciones) {
   for (const Linea& linea : {Linea{"--help"}, Linea{"-h"}, Minima({"--ayuda"}), Linea{"--foo", "--help"},
-                             Linea{"--prefijo", "-h"}}) {
+                             Linea{"--prefijo", "-h"}, Linea{"--version", "--ayuda"}}) {
     const LecturaArgumentos lectura = LeerArgumentos(linea);
     EXPECT_TRUE(lectura.ayuda) << linea.front();
+    EXPECT_FALSE(lectura.version) << linea.front();
     EXPECT_TRUE(lectura.Valida()) << lectura.error;
   }
+}
+
+TEST(Argumentos, LaVersionSeAtiendeAunqueFaltenOpciones) {
+  for (const Linea& linea : {Linea{"--version"}, Minima({"--version"}), Linea{"--foo", "--version"},
+                             Linea{"--prefijo", "--version"}}) {
+    const LecturaArgumentos lectura = LeerArgumentos(linea);
+    EXPECT_TRUE(lectura.version) << linea.front();
+    EXPECT_FALSE(lectura.ayuda) << linea.front();
+    EXPECT_TRUE(lectura.Valida()) << lectura.error;
+  }
+  // Only the option itself asks for it.
+  EXPECT_EQ(LeerArgumentos(Minima({"--version=1"})).error, "opción desconocida: --version");
 }
 
 TEST(Argumentos, ElUsoNombraCadaOpcionYLasVariablesDeLasClaves) {
@@ -269,7 +282,7 @@ TEST(Argumentos, ElUsoNombraCadaOpcionYLasVariablesDeLasClaves) {
   for (const char* texto :
        {"--servidor-origen", "--usuario-origen", "--servidor-destino", "--usuario-destino",
         "--compania-origen", "--compania-destino", "--en-linea", "--omitir", "--desde", "--hasta",
-        "--tipos", "--prefijo", "--numero-desde", "--numero-hasta", "--tipo-comprobante",
+        "--tipos", "--prefijo", "--numero-desde", "--numero-hasta", "--tipo-comprobante", "--version",
         "NORVANE_CLAVE_ORIGEN", "NORVANE_CLAVE_DESTINO"})
     EXPECT_NE(uso.find(texto), std::string::npos) << texto;
 }
