@@ -37,11 +37,12 @@ struct Argumentos {
   }
 };
 
-// A command line read: the arguments, a request for help, or what is wrong
-// with it.
+// A command line read: the arguments, a request for help or for the
+// program's version, or what is wrong with it.
 struct LecturaArgumentos {
   Argumentos argumentos;
   bool ayuda = false;
+  bool version = false;
   std::string error;  // empty when the command line is good
 
   bool Valida() const { return error.empty(); }

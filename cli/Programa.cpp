@@ -59,6 +59,10 @@ int EjecutarPrograma(const std::vector<std::string>& argumentos, const Variables
     consola.salida << kUso;
     return kSalidaEnviado;
   }
+  if (lectura.version) {
+    consola.salida << "norvane-envio-cli " NORVANE_VERSION "\n";
+    return kSalidaEnviado;
+  }
   if (!lectura.Valida()) return ErrorDeUso(consola.errores, lectura.error);
 
   const LecturaClaves claves = ObtenerClaves(lectura.argumentos, entorno, consola.pedirClave);

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "cli/Argumentos.h"
 #include "cli/Programa.h"
 #include "fb/Transaction.h"
 #include "tests/support/InstalacionPrueba.h"
@@ -109,6 +110,34 @@ TEST_F(Programa, OfflineWithoutTemplateStops) {
   std::filesystem::remove(inst.dir() / "sop" / "envio.fdb");
   EXPECT_EQ(Ejecutar({}), 1);
   EXPECT_EQ(operador.mensajes.back(), "No se pudo copiar la base de datos para el envio.");
+}
+
+// What is answered before signing in: no installation is needed.
+TEST(ProgramWithoutARun, HelpVersionAndBadUsageAreAnsweredWithTheirStatus) {
+  struct Caso {
+    std::vector<std::string> linea;
+    int salida;
+    std::string enSalida;
+    std::string enErrores;
+  };
+  const Caso casos[] = {
+      {{"--help"}, 0, kUso, ""},
+      {{"--version"}, 0, "norvane-envio-cli " NORVANE_VERSION "\n", ""},
+      {{"--servidor-origen", "p", "--foo"}, 2, "",
+       std::string("norvane-envio-cli: opción desconocida: --foo\n") + kUso},
+      {{"--servidor-origen"}, 2, "",
+       std::string("norvane-envio-cli: falta el valor de --servidor-origen\n") + kUso},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.linea.back());
+    test::OperadorGrabador operador;
+    std::ostringstream salida;
+    std::ostringstream errores;
+    EXPECT_EQ(EjecutarPrograma(caso.linea, {}, operador, Consola{salida, errores, {}}), caso.salida);
+    EXPECT_EQ(salida.str(), caso.enSalida);
+    EXPECT_EQ(errores.str(), caso.enErrores);
+    EXPECT_TRUE(operador.mensajes.empty());
+  }
 }
 
 }  // namespace
