@@ -19,7 +19,7 @@ const char* const kUso =
     "                       [--desde AAAA/MM/DD --hasta AAAA/MM/DD]\n"
     "                       [--tipos N,N,...]\n"
     "                       [--prefijo X] [--numero-desde N] [--numero-hasta N]\n"
-    "                       [--tipo-comprobante T]\n"
+    "                       [--tipo-comprobante T] [--espera-bloqueo SEGUNDOS]\n"
     "  --en-linea          escribe en la compañía destino; si no, prepara el archivo\n"
     "                      de envío (\"Fuera de línea (preparar archivo)\")\n"
     "  --omitir            omite los documentos que ya existen en el destino;\n"
@@ -27,7 +27,12 @@ const char* const kUso =
     "  --desde, --hasta    envía el rango de fechas de registro; sin ellas,\n"
     "                      \"Todo lo no enviado\"\n"
     "  --tipos             los tipos de documento a enviar; si no, todos\n"
+    "  --espera-bloqueo    segundos (1 a 32767) que una fila espera a otra conexión\n"
+    "                      que la tiene bloqueada; la escritura que se cansa de\n"
+    "                      esperar falla y el envío sigue. Sin ella, espera siempre\n"
     "  --version           muestra la versión del programa\n"
+    "Requiere la instalación: sin el archivo de ajustes con su directorio no envía\n"
+    "nada ni escribe nada.\n"
     "Las claves se leen de NORVANE_CLAVE_ORIGEN y NORVANE_CLAVE_DESTINO; si falta\n"
     "una y la entrada es una terminal, se pide sin eco. Con el mismo servidor en\n"
     "ambos lados, el usuario y la clave del destino son los del origen.\n"
@@ -91,14 +96,24 @@ std::string Tipos(Argumentos& a, std::string_view, const std::string& valor) {
   return {};
 }
 
-const std::array<Opcion, 15> kOpciones{{
+std::string EsperaBloqueo(Argumentos& a, std::string_view, const std::string& valor) {
+  int segundos = 0;
+  const auto [fin, ec] = std::from_chars(valor.data(), valor.data() + valor.size(), segundos);
+  if (valor.empty() || ec != std::errc() || fin != valor.data() + valor.size() || segundos < 1 ||
+      segundos > 32767)
+    return "--espera-bloqueo lleva de 1 a 32767 segundos: \"" + valor + "\"";
+  a.esperaBloqueo = segundos;
+  return {};
+}
+
+const std::array<Opcion, 16> kOpciones{{
     {"servidor-origen", true, &Texto<&Argumentos::servidorOrigen>},
     {"usuario-origen", true, &Texto<&Argumentos::usuarioOrigen>},
     {"servidor-destino", true, &TextoOpcional<&Argumentos::servidorDestino>},
     {"usuario-destino", true, &TextoOpcional<&Argumentos::usuarioDestino>},
     {"compania-origen", true, &Texto<&Argumentos::companiaOrigen>},
     {"compania-destino", true, &Texto<&Argumentos::companiaDestino>},
-    {"en-linea", false, &Marca<&Argumentos::enLinea>},
+    {"en-linea", false, &Marca<&Argumentos::EnLinea>},
     {"omitir", false, &Marca<&Argumentos::omitir>},
     {"desde", true, &Fecha<&Argumentos::desde>},
     {"hasta", true, &Fecha<&Argumentos::hasta>},
@@ -107,6 +122,7 @@ const std::array<Opcion, 15> kOpciones{{
     {"numero-desde", true, &Texto<&Argumentos::numeroDesde>},
     {"numero-hasta", true, &Texto<&Argumentos::numeroHasta>},
     {"tipo-comprobante", true, &Texto<&Argumentos::tipoComprobante>},
+    {"espera-bloqueo", true, &EsperaBloqueo},
 }};
 
 constexpr std::array<std::string_view, 4> kObligatorias{

@@ -37,7 +37,7 @@ std::vector<CasoBueno> CasosBuenos() {
          EXPECT_EQ(a.companiaOrigen, "001");
          EXPECT_EQ(a.companiaDestino, "002");
          // The defaults of the selection window.
-         EXPECT_FALSE(a.enLinea);
+         EXPECT_FALSE(a.EnLinea);
          EXPECT_FALSE(a.omitir);
          EXPECT_FALSE(a.desde);
          EXPECT_FALSE(a.hasta);
@@ -59,7 +59,7 @@ std::vector<CasoBueno> CasosBuenos() {
          EXPECT_EQ(a.ServidorDestino(), "remoto:/srv/n");
          EXPECT_FALSE(a.MismoServidor());
          EXPECT_EQ(a.UsuarioDestino(), "envios");
-         EXPECT_TRUE(a.enLinea);
+         EXPECT_TRUE(a.EnLinea);
          EXPECT_TRUE(a.omitir);
          EXPECT_EQ(a.desde, (fb::Date{2024, 4, 1}));
          EXPECT_EQ(a.hasta, (fb::Date{2024, 4, 30}));
@@ -86,7 +86,7 @@ std::vector<CasoBueno> CasosBuenos() {
        [](const Argumentos& a) {
          EXPECT_EQ(a.servidorOrigen, "P");
          EXPECT_EQ(a.companiaOrigen, "001");
-         EXPECT_TRUE(a.enLinea);
+         EXPECT_TRUE(a.EnLinea);
        }},
       {"MismoServidorDadoDosVeces", Minima({"--servidor-destino", "localhost:/opt/norvane"}),
        [](const Argumentos& a) {
@@ -132,6 +132,11 @@ std::vector<CasoBueno> CasosBuenos() {
          EXPECT_EQ(a.prefijo, "");
          EXPECT_TRUE(a.omitir);
        }},
+      {"EsperaBloqueoEnSusLimites", Minima({"--espera-bloqueo", "1"}),
+       [](const Argumentos& a) { EXPECT_EQ(a.esperaBloqueo, 1); }},
+      {"EsperaBloqueoMaxima", Minima({"--espera-bloqueo=32767"}),
+       [](const Argumentos& a) { EXPECT_EQ(a.esperaBloqueo, 32767); }},
+      {"SinEsperaBloqueo", Minima(), [](const Argumentos& a) { EXPECT_FALSE(a.esperaBloqueo); }},
       {"ValorVacioTrasIgualAntesDeUnTexto", Minima({"--prefijo=", "--tipo-comprobante", "CE"}),
        [](const Argumentos& a) {
          EXPECT_EQ(a.prefijo, "");
@@ -198,6 +203,16 @@ std::vector<CasoMalo> CasosMalos() {
       {"ValorQueEsOtraOpcion", Minima({"--prefijo", "--en-linea"}), "falta el valor de --prefijo"},
       {"ValorQueEsUnaOpcionDesconocida", Minima({"--prefijo", "--foo"}), "falta el valor de --prefijo"},
       {"MarcaConValor", Minima({"--en-linea=si"}), "la opción --en-linea no lleva valor"},
+      {"EsperaBloqueoCero", Minima({"--espera-bloqueo", "0"}),
+       "--espera-bloqueo lleva de 1 a 32767 segundos: \"0\""},
+      {"EsperaBloqueoDemasiada", Minima({"--espera-bloqueo", "32768"}),
+       "--espera-bloqueo lleva de 1 a 32767 segundos: \"32768\""},
+      {"EsperaBloqueoNegativa", Minima({"--espera-bloqueo=-5"}),
+       "--espera-bloqueo lleva de 1 a 32767 segundos: \"-5\""},
+      {"EsperaBloqueoNoNumero", Minima({"--espera-bloqueo", "10s"}),
+       "--espera-bloqueo lleva de 1 a 32767 segundos: \"10s\""},
+      {"EsperaBloqueoVacia", Minima({"--espera-bloqueo="}),
+       "--espera-bloqueo lleva de 1 a 32767 segundos: \"\""},
       {"MarcaConValorVerdadero", Minima({"--en-linea=true"}), "la opción --en-linea no lleva valor"},
       {"MarcaConValorVacio", Minima({"--omitir="}), "la opción --omitir no lleva valor"},
       {"Repetida", Minima({"--compania-origen", "003"}),
