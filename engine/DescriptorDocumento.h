@@ -74,7 +74,6 @@ struct DescriptorDocumento {
   const char* columnaAnulado{};
   const char* vistaId{};              // the identifier view's select
   std::span<const TablaDetalle> detalles{};  // in list order; none for a header-only type
-  const char* borradoEncabezado{};    // + NuevoId
   int largoNumero = 6;
   std::optional<ReferenciaFactura> referenciaFactura{};
   std::optional<ReferenciaEncabezado> referenciaEncabezado{};
