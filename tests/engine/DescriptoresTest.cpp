@@ -9,6 +9,7 @@
 
 #include "demo/Familias.h"
 #include "engine/Despacho.h"
+#include "engine/Referencias.h"
 #include "engine/families/Familias.h"
 
 // The descriptor tables of every family, checked without any database for
@@ -84,6 +85,61 @@ TEST(Descriptores, TextsOfARowAgreeWithEachOther) {
       EXPECT_TRUE(AntesDeValor(d->referenciaFactura->clausulaNumero));
     }
   }
+}
+
+TEST(Descriptores, ReferencesNameDistinctPositionsAndOneReceivingColumn) {
+  for (const auto* d : DescriptoresDocumento()) {
+    SCOPED_TRACE("type " + std::to_string(d->tidoCod));
+    for (const auto& t : d->detalles) {
+      if (!t.referencia) continue;
+      SCOPED_TRACE(t.seleccionDestino);
+      const auto& r = *t.referencia;
+      EXPECT_TRUE(r.tabla == &ReferenciasCliente || r.tabla == &ReferenciasProveedor);
+      // The receiving column is given one way only, and no position serves twice.
+      EXPECT_NE(r.posicionId >= 0, r.columnaId != nullptr);
+      std::set<int> posiciones{0, r.posicionTipo, r.posicionPrefijo, r.posicionNumero};
+      if (r.posicionId >= 0) posiciones.insert(r.posicionId);
+      EXPECT_EQ(posiciones.size(), r.posicionId >= 0 ? 5u : 4u);
+    }
+    if (d->referenciaEncabezado) {
+      const auto& r = *d->referenciaEncabezado;
+      EXPECT_GT(r.posicion, 0);
+      for (const char* texto : {r.lecturaOrigen, r.busqueda, r.clausulaNumero})
+        EXPECT_TRUE(AntesDeValor(texto)) << "[" << texto << "]";
+      // Both ends read one table: the origin the code of the identifier that
+      // the destination's lookup then gives.
+      EXPECT_EQ(PalabraTras(r.lecturaOrigen, "from"), PalabraTras(r.busqueda, "from"));
+      EXPECT_EQ(PalabraTras(r.lecturaOrigen, "where"), PalabraTras(r.busqueda, "select"));
+    }
+  }
+}
+
+const DescriptorDocumento* DescriptorDe(int tidoCod) {
+  for (const auto* d : DescriptoresDocumento())
+    if (d->tidoCod == tidoCod) return d;
+  return nullptr;
+}
+
+// Each entry finds its kind's own documents: the identifier of the header
+// table that the kind's descriptor sends, by that table's number column.
+TEST(Descriptores, EveryReferenceEntryLooksUpItsKindsHeaderTable) {
+  for (const auto* tabla : {&ReferenciasCliente, &ReferenciasProveedor}) {
+    std::set<int> tipos;
+    for (const auto& e : tabla->entradas) {
+      SCOPED_TRACE("kind " + std::to_string(e.tipo));
+      EXPECT_TRUE(tipos.insert(e.tipo).second);
+      const DescriptorDocumento* d = DescriptorDe(e.tipo);
+      ASSERT_NE(d, nullptr);
+      EXPECT_TRUE(AntesDeValor(e.busqueda) && AntesDeValor(e.clausulaNumero));
+      EXPECT_EQ(PalabraTras(e.busqueda, "from"), PalabraTras(d->busqueda, "from")) << e.busqueda;
+      EXPECT_EQ(PalabraTras(e.busqueda, "select"), PalabraTras(d->seleccionEncabezado, "where")) << e.busqueda;
+      EXPECT_EQ(PalabraTras(e.busqueda, "where"), "PREF_PRE") << e.busqueda;
+      EXPECT_EQ(PalabraTras(e.clausulaNumero, "and"), PalabraTras(d->clausulaNumero, "and")) << e.clausulaNumero;
+    }
+    EXPECT_EQ(tipos.size(), 5u);
+  }
+  // No kind is both a client's and a supplier's document.
+  for (const auto& e : ReferenciasCliente.entradas) EXPECT_EQ(ReferenciasProveedor.Buscar(e.tipo), nullptr);
 }
 
 // The demo writes each family into the tables the engine sends it from.
