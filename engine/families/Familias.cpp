@@ -1,5 +1,7 @@
 #include "engine/families/Familias.h"
 
+#include "engine/families/Catalogos.h"
+#include "engine/families/CuentasArticulos.h"
 #include "engine/families/DocumentosConReferencias.h"
 #include "engine/families/DocumentosEstandar.h"
 
@@ -9,6 +11,8 @@ Despacho DespachoCompleto() {
   Despacho despacho;
   RegistrarDocumentosEstandar(despacho);
   RegistrarDocumentosConReferencias(despacho);
+  RegistrarCuentasArticulos(despacho);
+  RegistrarCatalogos(despacho);
   return despacho;
 }
 
