@@ -4,6 +4,7 @@
 #include "engine/families/CuentasArticulos.h"
 #include "engine/families/DocumentosConReferencias.h"
 #include "engine/families/DocumentosEstandar.h"
+#include "engine/families/Interfaz.h"
 
 namespace norvane {
 
@@ -13,6 +14,7 @@ Despacho DespachoCompleto() {
   RegistrarDocumentosConReferencias(despacho);
   RegistrarCuentasArticulos(despacho);
   RegistrarCatalogos(despacho);
+  RegistrarInterfaz(despacho);
   return despacho;
 }
 
