@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
+#include "cli/Argumentos.h"
 #include "cli/Programa.h"
 #include "fb/Transaction.h"
 #include "tests/support/InstalacionPrueba.h"
@@ -109,6 +111,60 @@ TEST_F(Programa, OfflineWithoutTemplateStops) {
   std::filesystem::remove(inst.dir() / "sop" / "envio.fdb");
   EXPECT_EQ(Ejecutar({}), 1);
   EXPECT_EQ(operador.mensajes.back(), "No se pudo copiar la base de datos para el envio.");
+}
+
+// Without an installation directory the program refuses to run: nothing is
+// sent, and no log is written anywhere (the root of the file system included).
+TEST_F(Programa, WithoutAnInstallationNothingIsSentOrWritten) {
+  Auditar(1, 2, "SI000001");
+  const auto ajustes = inst.dir() / "Lumo" / "NorvaneERP2024.conf";
+  const bool raizTenia = std::filesystem::exists("/ENVIOMANUAL.TXT");
+  for (const char* contenido : {static_cast<const char*>(nullptr), "[General]\nOtro=1\n"}) {
+    SCOPED_TRACE(contenido ? "settings without the value" : "no settings");
+    std::filesystem::remove(ajustes);
+    if (contenido) std::ofstream(ajustes) << contenido;
+    operador.mensajes.clear();
+    EXPECT_EQ(Ejecutar({"--en-linea"}), 2);
+    EXPECT_EQ(operador.mensajes,
+              std::vector<std::string>{
+                  "No se encontró la Clave HKEY_LOCAL_MACHINE\\Software\\Lumo\\NorvaneERP2024\\Directorio"});
+  }
+  EXPECT_FALSE(std::filesystem::exists(inst.dir() / "ENVIOMANUAL.TXT"));
+  EXPECT_FALSE(std::filesystem::exists(inst.dir() / "ERRORENVIO.TXT"));
+  if (!raizTenia) {
+    EXPECT_FALSE(std::filesystem::exists("/ENVIOMANUAL.TXT"));
+  }
+  auto db = inst.Compania("001");
+  fb::Transaction t(db);
+  EXPECT_EQ(t.query("select AUDI_ENVIO from AUDITORIA")[0][0], fb::Value("N"));
+}
+
+// What is answered before signing in: no installation is needed.
+TEST(ProgramWithoutARun, HelpVersionAndBadUsageAreAnsweredWithTheirStatus) {
+  struct Caso {
+    std::vector<std::string> linea;
+    int salida;
+    std::string enSalida;
+    std::string enErrores;
+  };
+  const Caso casos[] = {
+      {{"--help"}, 0, kUso, ""},
+      {{"--version"}, 0, "norvane-envio-cli " NORVANE_VERSION "\n", ""},
+      {{"--servidor-origen", "p", "--foo"}, 2, "",
+       std::string("norvane-envio-cli: opción desconocida: --foo\n") + kUso},
+      {{"--servidor-origen"}, 2, "",
+       std::string("norvane-envio-cli: falta el valor de --servidor-origen\n") + kUso},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.linea.back());
+    test::OperadorGrabador operador;
+    std::ostringstream salida;
+    std::ostringstream errores;
+    EXPECT_EQ(EjecutarPrograma(caso.linea, {}, operador, Consola{salida, errores, {}}), caso.salida);
+    EXPECT_EQ(salida.str(), caso.enSalida);
+    EXPECT_EQ(errores.str(), caso.enErrores);
+    EXPECT_TRUE(operador.mensajes.empty());
+  }
 }
 
 }  // namespace
