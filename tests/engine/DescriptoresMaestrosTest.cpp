@@ -85,6 +85,15 @@ std::string TablaNombrada(const std::string& texto) {
   return t.substr(inicio, t.find(' ', inicio) - inicio);
 }
 
+// The column compared after WHERE, in upper case.
+std::string ColumnaBuscada(const std::string& texto) {
+  const std::string t = Mayusculas(texto);
+  const auto where = t.find(" WHERE ");
+  if (where == std::string::npos) return {};
+  const auto inicio = where + 7;
+  return t.substr(inicio, t.find(' ', inicio) - inicio);
+}
+
 bool TerminaEn(const std::string& texto, const std::string& fin) {
   return texto.size() >= fin.size() && texto.compare(texto.size() - fin.size(), fin.size(), fin) == 0;
 }
@@ -125,6 +134,18 @@ TEST(TablasMaestras, EveryMasterTypeHasOneRowInOneTableAndItsHandler) {
   for (int tido : esperados) EXPECT_NE(despacho.Buscar(tido), nullptr) << tido;
   // No document descriptor serves a master type.
   for (const auto* d : DescriptoresDocumento()) EXPECT_EQ(esperados.count(d->tidoCod), 0u) << d->tidoCod;
+}
+
+// The statements of one table of a row look for the same column, so that
+// what one reads another finds.
+TEST(TablasMaestras, TheStatementsOfATableCompareTheSameColumn) {
+  std::map<std::pair<int, std::string>, std::set<std::string>> columnas;
+  for (const auto& t : Textos())
+    if (!t.tabla.empty()) columnas[{t.tido, t.tabla}].insert(ColumnaBuscada(t.texto));
+  for (const auto& [fila, vistas] : columnas) {
+    EXPECT_EQ(vistas.size(), 1u) << fila.first << " " << fila.second;
+    EXPECT_FALSE(vistas.begin()->empty()) << fila.first << " " << fila.second;
+  }
 }
 
 }  // namespace
