@@ -1,7 +1,10 @@
 #include "engine/families/Familias.h"
 
+#include "engine/families/Catalogos.h"
+#include "engine/families/CuentasArticulos.h"
 #include "engine/families/DocumentosConReferencias.h"
 #include "engine/families/DocumentosEstandar.h"
+#include "engine/families/Interfaz.h"
 
 namespace norvane {
 
@@ -9,6 +12,9 @@ Despacho DespachoCompleto() {
   Despacho despacho;
   RegistrarDocumentosEstandar(despacho);
   RegistrarDocumentosConReferencias(despacho);
+  RegistrarCuentasArticulos(despacho);
+  RegistrarCatalogos(despacho);
+  RegistrarInterfaz(despacho);
   return despacho;
 }
 
