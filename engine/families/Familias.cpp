@@ -1,8 +1,11 @@
 #include "engine/families/Familias.h"
 
+#include "engine/families/Catalogos.h"
+#include "engine/families/CuentasArticulos.h"
 #include "engine/families/DocumentosConReferencias.h"
 #include "engine/families/DocumentosEstandar.h"
 #include "engine/families/Egresos.h"
+#include "engine/families/Interfaz.h"
 #include "engine/families/NotasAplicacionesAnticipos.h"
 #include "engine/families/Tesoreria.h"
 
@@ -15,6 +18,9 @@ Despacho DespachoCompleto() {
   RegistrarNotasAplicacionesAnticipos(despacho);
   RegistrarTesoreria(despacho);
   RegistrarEgresos(despacho);
+  RegistrarCuentasArticulos(despacho);
+  RegistrarCatalogos(despacho);
+  RegistrarInterfaz(despacho);
   return despacho;
 }
 

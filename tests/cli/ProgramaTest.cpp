@@ -52,6 +52,37 @@ TEST_F(Programa, OnlineRunEndsWithTheSummaryAndStatus0) {
             "  fuera de rango         0\n");
 }
 
+// What the windowed program's "ARTICULOS 001 002" asks for: online, only the
+// articles, everything not sent.
+TEST_F(Programa, TheArticleRunCopiesTheArticlesAndLeavesEveryOtherTypeUnsent) {
+  {
+    auto origen = inst.Compania("001");
+    origen.execute("insert into ARTICULO (ARTI_COD, ARTI_NOMBRE, ARTI_COSTO) values ('A001', 'Tornillo', 0.125)");
+    origen.execute("insert into ARTICULO (ARTI_COD, ARTI_NOMBRE) values ('A002', 'Tuerca')");
+    origen.execute("insert into UNIDAD_ARTICULO (ARTI_COD, UNAR_UNIDAD) values ('A001', 'CAJA')");
+    origen.execute("insert into CUENTAS (CUEN_COD, CUEN_NOMBRE) values ('1105', 'Caja')");
+    auto destino = inst.Compania("002");
+    destino.execute("insert into ARTICULO (ARTI_COD, ARTI_NOMBRE) values ('A002', 'Vieja')");
+  }
+  Auditar(1, 101, "A001");
+  Auditar(2, 124, "A001");
+  Auditar(3, 100, "1105");
+  Auditar(4, 101, "A002");
+  EXPECT_EQ(Ejecutar({"--en-linea", "--tipos", "101"}), 0) << errores.str();
+
+  auto destino = inst.Compania("002");
+  auto origen = inst.Compania("001");
+  fb::Transaction d(destino);
+  fb::Transaction o(origen);
+  EXPECT_EQ(d.query("select ARTI_COD, ARTI_NOMBRE, ARTI_COSTO from ARTICULO order by ARTI_COD"),
+            (std::vector<fb::Row>{{"A001", "Tornillo", fb::Decimal{1250, -4}},
+                                  {"A002", "Tuerca", fb::Decimal{0, -4}}}));
+  EXPECT_TRUE(d.query("select * from UNIDAD_ARTICULO").empty());
+  EXPECT_TRUE(d.query("select * from CUENTAS").empty());
+  EXPECT_EQ(o.query("select AUDI_ID, AUDI_ENVIO from AUDITORIA order by AUDI_ID"),
+            (std::vector<fb::Row>{{1, "S"}, {2, "N"}, {3, "N"}, {4, "S"}}));
+}
+
 TEST_F(Programa, FailedRowsGiveStatus3) {
   Auditar(1, 11, "EN000001");
   {

@@ -2,6 +2,7 @@
 
 #include "engine/families/Egresos.h"
 #include "tests/engine/TiposDocumento.h"
+#include "tests/support/DocumentoPrueba.h"
 #include "tests/support/EnvioPrueba.h"
 #include "tests/support/FilaGenerica.h"
 
@@ -17,7 +18,7 @@ INSTANTIATE_TEST_SUITE_P(Egresos, TipoConDetalle, ::testing::ValuesIn(Punteros(D
 INSTANTIATE_TEST_SUITE_P(Egresos, TipoConVariasTablas, ::testing::ValuesIn(Punteros(DescriptoresEgresos(), 2)),
                          NombreTipo);
 
-class Egreso : public ::testing::Test, protected EnvioPrueba {
+class Egreso : public EnvioPrueba {
 protected:
   void SetUp() override {
     Marcar({62});
@@ -32,7 +33,7 @@ protected:
 // document.
 TEST_F(Egreso, APaidRowTakesTheLookupsIdentifierOrKeepsTheOrigins) {
   {
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     SinIdentificadorObligatorio(destino, "FACTURAS_COMPRA", "PK_FACTURAS_COMPRA", "FACO_ID");
     Encabezado(destino, Descriptor(21), 4444, "FC000013", 1).Insertar();
     Encabezado(destino, Descriptor(21), 0, "FC000014", 2).En(0, Value()).Insertar();
@@ -54,7 +55,7 @@ TEST_F(Egreso, APaidRowTakesTheLookupsIdentifierOrKeepsTheOrigins) {
   }
   Auditar(1, 62, 501, "M", "CE000001");
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   EXPECT_EQ(Columna(Consultar(destino, "select * from EGRESOS_DETALLE order by 2"), 3),
             (std::vector<Value>{Value(4444), Value(), Value(903), Value(4545), Value(905), Value(906), Value(907)}));
   EXPECT_EQ(Envio(1), "S");
@@ -66,7 +67,7 @@ TEST_F(Egreso, APaidRowTakesTheLookupsIdentifierOrKeepsTheOrigins) {
 TEST_F(Egreso, ACrossedRowWritesEgccIddocOrZero) {
   {
     auto db = Origen();
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     for (auto* base : {&db, &destino}) {
       base->execute("alter table EGRESOS_CRUCEC add EGCC_IDDOC_ORIGEN integer");
       base->execute("alter table EGRESOS_CRUCEC alter EGCC_IDDOC_ORIGEN position 6");
@@ -87,7 +88,7 @@ TEST_F(Egreso, ACrossedRowWritesEgccIddocOrZero) {
   }
   Auditar(1, 62, 501, "M", "CE000001");
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   const auto filas = Consultar(destino, "select * from EGRESOS_CRUCEC order by 2");
   const auto columnas = Columnas(destino, "EGRESOS_CRUCEC");
   ASSERT_EQ(PosicionDe(columnas, "EGCC_IDDOC"), 6u);

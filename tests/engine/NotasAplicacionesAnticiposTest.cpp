@@ -4,6 +4,7 @@
 
 #include "engine/families/NotasAplicacionesAnticipos.h"
 #include "tests/engine/TiposDocumento.h"
+#include "tests/support/DocumentoPrueba.h"
 #include "tests/support/EnvioPrueba.h"
 #include "tests/support/FilaGenerica.h"
 
@@ -26,7 +27,7 @@ struct CasoVista {
   int esperado;  // the identifier its listed view gives
 };
 
-class VistaDeNota : public ::testing::TestWithParam<CasoVista>, protected EnvioPrueba {};
+class VistaDeNota : public EnvioPrueba, public ::testing::WithParamInterface<CasoVista> {};
 
 // Each view gives its own number; cambie_id_notacrclie is a view of a
 // similar name that no type lists.
@@ -37,7 +38,7 @@ TEST_P(VistaDeNota, ANewNoteTakesItsIdentifierFromTheViewItsTypeLists) {
   {
     auto db = Origen();
     Encabezado(db, d, 501, "NT000001", 1).Insertar();
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     for (const auto& [vista, id] : {std::pair{"cambie_id_notadbclie", 4101}, {"cambie_id_notacrclie", 4201},
                                     {"cambie_id_notadbprov", 5101}, {"cambie_id_notacrprov", 5201}})
       destino.execute(std::string("recreate view ") + vista + " (ID) as select " + std::to_string(id) +
@@ -45,7 +46,7 @@ TEST_P(VistaDeNota, ANewNoteTakesItsIdentifierFromTheViewItsTypeLists) {
   }
   Auditar(1, c.tido, 501, "M", "NT000001");
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   const auto notas = Consultar(destino, "select * from " + TablasDe(d).encabezado);
   ASSERT_EQ(notas.size(), 1u);
   EXPECT_EQ(notas[0][0], Value(c.esperado));
@@ -64,7 +65,7 @@ struct CasoAplicacion {
   int ajeno;               // a kind of the other side's table
 };
 
-class Aplicacion : public ::testing::TestWithParam<CasoAplicacion>, protected EnvioPrueba {
+class Aplicacion : public EnvioPrueba, public ::testing::WithParamInterface<CasoAplicacion> {
 protected:
   void SetUp() override {
     d = &Descriptor(GetParam().tido);
@@ -95,7 +96,7 @@ TEST_P(Aplicacion, EveryRowPointsToTheDestinationsCopyOfTheDocumentItNames) {
   std::vector<Value> esperado;
   {
     auto db = Origen();
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     Encabezado(db, *d, 501, "AP000001", 1).Insertar();
     for (std::size_t i = 0; i < c.tipos.size(); ++i) {
       const auto& referido = Descriptor(c.tipos[i]);
@@ -118,7 +119,7 @@ TEST_P(Aplicacion, EveryRowPointsToTheDestinationsCopyOfTheDocumentItNames) {
   }
   Auditar(1, c.tido, 501, "M", "AP000001");
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   EXPECT_EQ(Identificadores(destino), esperado);
   EXPECT_EQ(Envio(1), "S");
 }
@@ -133,7 +134,7 @@ TEST_P(Aplicacion, OfflineOnlyADocumentSentEarlierInTheRunIsFound) {
   {
     auto db = Origen();
     Encabezado(db, enviado, 301, "RF" + Numero(enviado, 1), 3).Insertar();
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     Encabezado(destino, soloEnCompania, 4002, "RF" + Numero(soloEnCompania, 2), 4).Insertar();
     Encabezado(db, *d, 501, "AP000001", 1).Insertar();
     Linea(db, enviado.tidoCod, "RF", Numero(enviado, 1), 900);
@@ -143,7 +144,7 @@ TEST_P(Aplicacion, OfflineOnlyADocumentSentEarlierInTheRunIsFound) {
   Auditar(2, c.tido, 501, "M", "AP000001");
   opciones.EnLinea = false;
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto archivo = Archivo();
+  auto archivo = ArchivoEnvio();
   EXPECT_EQ(Identificadores(archivo), (std::vector<Value>{Value(301), Value(901)}));
   EXPECT_EQ(Envio(1), "S");
   EXPECT_EQ(Envio(2), "S");
@@ -156,7 +157,7 @@ TEST_P(Aplicacion, ARowWithoutAKindKeepsTheOriginsIdentifier) {
   Marcar({c.tido});
   {
     auto db = Origen();
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     for (auto* base : {&db, &destino}) base->execute("alter table " + detalle + " alter TIDO_COD drop not null");
     Encabezado(destino, referido, 4000, "RF" + Numero(referido, 7), 20).Insertar();
     Encabezado(db, *d, 501, "AP000001", 1).Insertar();
@@ -164,7 +165,7 @@ TEST_P(Aplicacion, ARowWithoutAKindKeepsTheOriginsIdentifier) {
   }
   Auditar(1, c.tido, 501, "M", "AP000001");
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   EXPECT_EQ(Identificadores(destino), std::vector<Value>{Value(900)});
   EXPECT_EQ(Envio(1), "S");
 }
@@ -187,7 +188,7 @@ struct CasoAnticipo {
   std::optional<int> esperado;
 };
 
-class Anticipo : public ::testing::TestWithParam<CasoAnticipo>, protected EnvioPrueba {};
+class Anticipo : public EnvioPrueba, public ::testing::WithParamInterface<CasoAnticipo> {};
 
 TEST_P(Anticipo, TheReferenceIsLookedUpAgainOnlineOnInsertAndOnReplace) {
   const auto& c = GetParam();
@@ -201,14 +202,14 @@ TEST_P(Anticipo, TheReferenceIsLookedUpAgainOnlineOnInsertAndOnReplace) {
     auto db = Origen();
     if (c.enOrigen) Encabezado(db, referido, 300, "RF000300", 3).Insertar();
     origen = Encabezado(db, d, 501, "AN000001", 1).En(posicion, c.nula ? Value() : Value(300)).Insertar();
-    auto destino = c.enLinea ? Destino() : Plantilla();
+    auto destino = c.enLinea ? CompaniaDestino() : PlantillaEnvio();
     if (c.enDestino) Encabezado(destino, referido, 4242, "RF000300", 4).Insertar();
     if (c.reemplazo) Encabezado(destino, d, 777, "AN000001", 7).En(posicion, 5555).Insertar();
   }
   Auditar(1, c.tido, 501, "M", "AN000001");
   opciones.EnLinea = c.enLinea;
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto db = c.enLinea ? Destino() : Archivo();
+  auto db = c.enLinea ? CompaniaDestino() : ArchivoEnvio();
   const auto anticipos = Consultar(db, "select * from " + TablasDe(d).encabezado);
   ASSERT_EQ(anticipos.size(), 1u);
   if (c.reemplazo) {

@@ -2,6 +2,7 @@
 
 #include "engine/families/Tesoreria.h"
 #include "tests/engine/TiposDocumento.h"
+#include "tests/support/DocumentoPrueba.h"
 #include "tests/support/EnvioPrueba.h"
 #include "tests/support/FilaGenerica.h"
 
@@ -18,7 +19,7 @@ INSTANTIATE_TEST_SUITE_P(Tesoreria, TipoConDetalle, ::testing::ValuesIn(Punteros
 INSTANTIATE_TEST_SUITE_P(Tesoreria, TipoConVariasTablas,
                          ::testing::ValuesIn(Punteros(DescriptoresTesoreria(), 2)), NombreTipo);
 
-class ReciboCaja : public ::testing::Test, protected EnvioPrueba {
+class ReciboCaja : public EnvioPrueba {
 protected:
   // A row of receipt 501 in `tabla` naming a document by kind and code, with
   // `idOrigen` at position 3.
@@ -42,7 +43,7 @@ TEST_F(ReciboCaja, ANewReceiptOnlineWritesItsThreeTablesInOrderWithTheirReferenc
   fb::Row origen;
   std::vector<fb::Row> pagos;
   {
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     destino.execute("recreate view cambie_id_recicaja (ID) as select 7654321 from rdb$database");
     SinIdentificadorObligatorio(destino, "FACTURAS", "PK_FACTURAS", "FACT_ID");
     Encabezado(destino, Descriptor(31), 4242, "FV00000010", 1).Insertar();
@@ -70,7 +71,7 @@ TEST_F(ReciboCaja, ANewReceiptOnlineWritesItsThreeTablesInOrderWithTheirReferenc
   Auditar(1, 61, 501, "M", "RC000001");
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
 
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   const auto recibos = Consultar(destino, "select * from RECIBOS_CAJA");
   ASSERT_EQ(recibos.size(), 1u);
   EXPECT_EQ(recibos[0][0], Value(7654321));
@@ -97,7 +98,7 @@ TEST_F(ReciboCaja, ANewReceiptOnlineWritesItsThreeTablesInOrderWithTheirReferenc
 TEST_F(ReciboCaja, OfflineTheReferencesAreLookedUpInTheTransferFile) {
   Marcar({31, 61});
   {
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     Encabezado(destino, Descriptor(41), 4343, "ND000002", 3).Insertar();
     auto db = Origen();
     Encabezado(db, Descriptor(31), 301, "FV00000001", 2).Insertar();
@@ -109,7 +110,7 @@ TEST_F(ReciboCaja, OfflineTheReferencesAreLookedUpInTheTransferFile) {
   Auditar(2, 61, 501, "M", "RC000001");
   opciones.EnLinea = false;
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto archivo = Archivo();
+  auto archivo = ArchivoEnvio();
   EXPECT_EQ(Identificadores(archivo, tablas.detalles[0]), (std::vector<Value>{Value(301), Value(0)}));
   EXPECT_EQ(Envio(2), "S");
 }
@@ -119,7 +120,7 @@ TEST_F(ReciboCaja, ARowWithoutAKindWritesZero) {
   Marcar({61});
   {
     auto db = Origen();
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     for (auto* base : {&db, &destino})
       base->execute("alter table " + tablas.detalles[0] + " alter TIDO_COD drop not null");
     Encabezado(destino, Descriptor(31), 4242, "FV00000010", 1).Insertar();
@@ -128,7 +129,7 @@ TEST_F(ReciboCaja, ARowWithoutAKindWritesZero) {
   }
   Auditar(1, 61, 501, "M", "RC000001");
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   EXPECT_EQ(Identificadores(destino, tablas.detalles[0]), std::vector<Value>{Value(0)});
   EXPECT_EQ(Envio(1), "S");
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/DescriptorDocumento.h"
+#include "tests/support/DocumentoPrueba.h"
 #include "tests/support/EnvioPrueba.h"
 
 namespace norvane::test {
@@ -15,7 +16,7 @@ namespace norvane::test {
 // What every header-and-detail type does, checked on each descriptor that a
 // family's test instantiates it with (TiposDocumentoTest.cpp holds the
 // cases): header-only types, one detail table or several.
-class TipoDocumento : public ::testing::TestWithParam<const DescriptorDocumento*>, protected EnvioPrueba {
+class TipoDocumento : public EnvioPrueba, public ::testing::WithParamInterface<const DescriptorDocumento*> {
 protected:
   void SetUp() override;
   const DescriptorDocumento& D() const { return *GetParam(); }

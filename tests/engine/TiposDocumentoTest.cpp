@@ -113,14 +113,14 @@ TEST_P(TipoDocumento, ANewDocumentOnlineTakesItsViewsIdentifierAndFillsItsTables
     auto db = Origen();
     origen = Crear(db, 501, Codigo(123), 1);
     for (std::size_t k = 0; k < tablas.detalles.size(); ++k) lineas.push_back(Lineas(db, k, 501));
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     destino.execute("recreate view " + Vista(D()) + " (ID) as select 1234567 from rdb$database");
     Trazar(destino, Todas());
   }
   Auditar(1, D().tidoCod, 501, "M", Codigo(123));
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
 
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   const auto encabezados = Encabezados(destino);
   ASSERT_EQ(encabezados.size(), 1u);
   EXPECT_EQ(encabezados[0][0], Value(1234567));
@@ -146,11 +146,11 @@ TEST_P(TipoDocumento, ANewDocumentOfflineKeepsTheOriginsIdentifiers) {
   opciones.EnLinea = false;
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
 
-  auto archivo = Archivo();
+  auto archivo = ArchivoEnvio();
   EXPECT_EQ(Encabezados(archivo), std::vector<fb::Row>{origen});
   for (std::size_t k = 0; k < tablas.detalles.size(); ++k)
     EXPECT_EQ(Lineas(archivo, k, 502), Copiadas(archivo, k, lineas[k], 502)) << tablas.detalles[k];
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   EXPECT_TRUE(Encabezados(destino).empty());  // the company itself is not touched
   EXPECT_EQ(Envio(1), "S");
 }
@@ -163,7 +163,7 @@ TEST_P(TipoDocumento, AReplaceDeletesEveryTablesRowsFirstAndKeepsTheDestinationI
     auto db = Origen();
     origen = Crear(db, 503, Codigo(125), 3);
     for (std::size_t k = 0; k < tablas.detalles.size(); ++k) lineas.push_back(Lineas(db, k, 503));
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     Crear(destino, 777, Codigo(125), 7, 3);
     otra = Crear(destino, 778, Codigo(126), 8, 1);  // another document: left as it is
     for (std::size_t k = 0; k < tablas.detalles.size(); ++k) otras.push_back(Lineas(destino, k, 778));
@@ -172,7 +172,7 @@ TEST_P(TipoDocumento, AReplaceDeletesEveryTablesRowsFirstAndKeepsTheDestinationI
   Auditar(1, D().tidoCod, 503, "M", Codigo(125));
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
 
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   const auto encabezados = Encabezados(destino);
   ASSERT_EQ(encabezados.size(), 2u);
   EXPECT_EQ(encabezados[0][0], Value(777));
@@ -194,14 +194,14 @@ TEST_P(TipoDocumento, AnExistingDocumentIsLeftAsItIsWhenNothingIsReplaced) {
   {
     auto db = Origen();
     Crear(db, 504, Codigo(127), 4);
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     Crear(destino, 779, Codigo(127), 9, 3);
     Trazar(destino, Todas());
   }
   Auditar(1, D().tidoCod, 504, "M", Codigo(127));
   opciones.Reemplazar = false;
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   EXPECT_TRUE(Traza(destino).empty());
   EXPECT_EQ(Envio(1), "S");
   EXPECT_EQ(resumen.fallidas, 0);
@@ -211,12 +211,12 @@ TEST_P(TipoDocumento, VoidAndDeleteChangeNothingOfflineAndOnlyTheHeaderOnline) {
   fb::Row anulado;
   std::vector<std::vector<fb::Row>> lineas;
   {
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     anulado = Crear(destino, 780, Codigo(128), 10);
     Crear(destino, 781, Codigo(129), 11);
     for (std::size_t k = 0; k < tablas.detalles.size(); ++k) lineas.push_back(TodasLasLineas(destino, k));
     Trazar(destino, Todas());
-    auto plantilla = Plantilla();
+    auto plantilla = PlantillaEnvio();
     Trazar(plantilla, Todas());
   }
   Auditar(1, D().tidoCod, 505, "A", Codigo(128));
@@ -224,9 +224,9 @@ TEST_P(TipoDocumento, VoidAndDeleteChangeNothingOfflineAndOnlyTheHeaderOnline) {
   opciones.EnLinea = false;
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
   {
-    auto archivo = Archivo();
+    auto archivo = ArchivoEnvio();
     EXPECT_TRUE(Traza(archivo).empty());
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     EXPECT_TRUE(Traza(destino).empty());
     EXPECT_EQ(Envio(1), "S");
     EXPECT_EQ(Envio(2), "S");
@@ -236,7 +236,7 @@ TEST_P(TipoDocumento, VoidAndDeleteChangeNothingOfflineAndOnlyTheHeaderOnline) {
   db.execute("update AUDITORIA set AUDI_ENVIO = 'N'");
   opciones.EnLinea = true;
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   EXPECT_EQ(Traza(destino), (std::vector<std::string>{"U " + tablas.encabezado, "D " + tablas.encabezado}));
   const auto encabezados = Encabezados(destino);
   ASSERT_EQ(encabezados.size(), 1u);
@@ -255,13 +255,13 @@ TEST_P(TipoDocumento, AViewWithoutARowFailsTheRowAndWritesNothing) {
   {
     auto db = Origen();
     Crear(db, 508, Codigo(131), 5);
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     destino.execute("recreate view " + Vista(D()) + " (ID) as select 1 from rdb$database where 1 = 0");
     Trazar(destino, Todas());
   }
   Auditar(1, D().tidoCod, 508, "M", Codigo(131));
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   EXPECT_TRUE(Traza(destino).empty());
   EXPECT_EQ(Envio(1), "N");
   EXPECT_NE(Errores().find(std::string("No se obtuvo un identificador nuevo de ") + D().vistaId),
@@ -276,12 +276,12 @@ TEST_P(TipoConDetalle, ARefusedRowInTheLastTableLeavesNothingOfANewDocument) {
   {
     auto db = Origen();
     Crear(db, 601, Codigo(200), 1);
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     Rechazar(destino, tablas.detalles.back());
   }
   Auditar(1, D().tidoCod, 601, "M", Codigo(200));
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   EXPECT_TRUE(Encabezados(destino).empty());
   for (std::size_t k = 0; k < tablas.detalles.size(); ++k)
     EXPECT_TRUE(TodasLasLineas(destino, k).empty()) << tablas.detalles[k];
@@ -296,14 +296,14 @@ TEST_P(TipoConDetalle, ARefusedRowLeavesAReplacedDocumentsEarlierCopyWhole) {
   {
     auto db = Origen();
     Crear(db, 602, Codigo(201), 2);
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     anterior = Crear(destino, 777, Codigo(201), 7, 3);
     for (std::size_t k = 0; k < tablas.detalles.size(); ++k) lineas.push_back(TodasLasLineas(destino, k));
     Rechazar(destino, tablas.detalles.back());
   }
   Auditar(1, D().tidoCod, 602, "M", Codigo(201));
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   EXPECT_EQ(Encabezados(destino), std::vector<fb::Row>{anterior});
   for (std::size_t k = 0; k < tablas.detalles.size(); ++k)
     EXPECT_EQ(TodasLasLineas(destino, k), lineas[k]) << tablas.detalles[k];
@@ -318,7 +318,7 @@ TEST_P(TipoConVariasTablas, ATableAfterARefusedOneIsNotReadAtTheOrigin) {
     auto db = Origen();
     Crear(db, 603, Codigo(202), 3);
     Ilegible(db, tablas.detalles.back());
-    auto destino = Destino();
+    auto destino = CompaniaDestino();
     Rechazar(destino, tablas.detalles[rechazada]);
   }
   Auditar(1, D().tidoCod, 603, "M", Codigo(202));
@@ -327,7 +327,7 @@ TEST_P(TipoConVariasTablas, ATableAfterARefusedOneIsNotReadAtTheOrigin) {
   EXPECT_EQ(r.fin, FinEnvio::Concluido);
   EXPECT_EQ(Envio(1), "N");
   EXPECT_EQ(resumen.fallidas, 1);
-  auto destino = Destino();
+  auto destino = CompaniaDestino();
   EXPECT_TRUE(TodasLasLineas(destino, tablas.detalles.size() - 1).empty());
 }
 

@@ -1,92 +1,52 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "engine/DescriptorDocumento.h"
 #include "engine/Opciones.h"
 #include "engine/Sesion.h"
 #include "engine/Transferencia.h"
 #include "fb/Attachment.h"
-#include "fb/Column.h"
 #include "fb/Value.h"
 #include "tests/support/InstalacionPrueba.h"
 #include "tests/support/OperadorGrabador.h"
 
 namespace norvane::test {
 
-// The name that follows `antes` in `texto`, up to a blank, in upper case.
-std::string NombreTras(const std::string& texto, const std::string& antes);
-
-// The tables of a document type, read from its descriptor's texts.
-struct TablasDocumento {
-  std::string encabezado;             // header table
-  std::string numero;                 // its number column
-  std::vector<std::string> detalles;  // detail tables, in list order
-};
-TablasDocumento TablasDe(const DescriptorDocumento& d);
-
-// The descriptor of a type, from every family's table.
-const DescriptorDocumento& Descriptor(int tidoCod);
-// The number `n` with the digits of the documents of `d`.
-std::string Numero(const DescriptorDocumento& d, int n);
-// Column `p` of every row.
-std::vector<fb::Value> Columna(const std::vector<fb::Row>& filas, std::size_t p);
-
-// A row for one table: generic values for every column (FilaGenerica), then
-// the ones a test cares about, by position or by name.
-class NuevaFila {
-public:
-  NuevaFila(fb::Attachment& db, std::string tabla, int semilla);
-  NuevaFila& En(std::size_t posicion, fb::Value valor);
-  NuevaFila& En(const std::string& columna, fb::Value valor);
-  // Inserts the row and returns it as written.
-  fb::Row Insertar();
-  const fb::Row& Fila() const { return fila_; }
-
-private:
-  fb::Attachment& db_;
-  std::string tabla_;
-  fb::Columns columnas_;
-  fb::Row fila_;
-};
-
-// A document header of type `d` with identifier, code and "N" voided.
-NuevaFila Encabezado(fb::Attachment& db, const DescriptorDocumento& d, int id, const std::string& codigo,
-                     int semilla);
-
-// Lets `tabla` hold a row without identifier (drops its key `clave`), so
-// that a lookup can find a document with nothing to point to.
-void SinIdentificadorObligatorio(fb::Attachment& db, const std::string& tabla, const std::string& clave,
-                                 const std::string& columnaId);
-
-// Rows of every statement `db` runs on the tables given, in the order they
-// ran: "I TABLE", "U TABLE", "D TABLE" (a trigger per table records them).
-void Trazar(fb::Attachment& db, const std::vector<std::string>& tablas);
-std::vector<std::string> Traza(fb::Attachment& db);
-
-// A transfer run over a fresh installation, from company 001 to company 002,
-// online with every type unmarked until a test marks its own.
-class EnvioPrueba {
-public:
+// A signed-in installation whose runs go from company 001 to 002 with every
+// family registered: audit rows are recorded in 001, the run is started and
+// its outcome read back.
+class EnvioPrueba : public ::testing::Test {
+protected:
   EnvioPrueba();
 
+  // Only these types marked.
   void Marcar(std::initializer_list<int> tipos);
-  // An unsent audit row in the origin; rows run in the order of their ids.
-  void Auditar(int auditId, int tidoCod, int iddoc, const std::string& oper, const std::string& codigo);
+  // An unsent audit row of 001; rows follow each other by `auditId`.
+  void Auditar(int auditId, int tido, const fb::Value& iddoc, const std::string& oper,
+               const std::string& cod);
   ResultadoEnvio Ejecutar();
 
-  fb::Attachment Origen() const { return inst.Compania("001"); }
-  fb::Attachment Destino() const { return inst.Compania("002"); }
-  fb::Attachment Archivo() const { return inst.Abrir("datos/002/envio.fdb"); }
-  // The empty transfer database that an offline run copies.
-  fb::Attachment Plantilla() const { return inst.Abrir("sop/envio.fdb"); }
+  // Where the run writes: company 002 online, the transfer file offline.
+  fb::Attachment Destino() const;
+  // What an offline run starts from: rows put here are in the transfer file.
+  fb::Attachment PlantillaEnvio() const;
+  // Before the run: the database the run will write, as opciones.EnLinea says.
+  fb::Attachment DestinoAntes() const;
+  // Each database by itself, whatever kind of run: company 001, company 002,
+  // and the transfer file of an offline run.
+  fb::Attachment Origen() const;
+  fb::Attachment CompaniaDestino() const;
+  fb::Attachment ArchivoEnvio() const;
 
-  static std::vector<fb::Row> Consultar(fb::Attachment& db, const std::string& sql, const fb::Row& p = {});
-  // AUDI_ENVIO of an audit row of the origin.
+  static std::vector<fb::Row> Consultar(fb::Attachment& db, const std::string& sql,
+                                        const fb::Row& parametros = {});
+  // AUDI_ENVIO of an audit row of 001.
   std::string Envio(int auditId) const;
-  std::string Errores() const;  // ERRORENVIO.TXT
+  std::string Errores() const;
 
   InstalacionPrueba inst;
   Sesion sesion;
