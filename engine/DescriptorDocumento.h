@@ -2,8 +2,16 @@
 
 #include <optional>
 #include <span>
+#include <string>
 
 namespace norvane {
+
+class ContextoEnvio;
+struct DescriptorDocumento;
+
+// Builds the destination lookup of a document that prefix and number alone
+// do not find (a bank document is numbered per bank account).
+using ArmarBusqueda = std::string (*)(const ContextoEnvio&, const DescriptorDocumento&);
 
 // One detail table of a document: how its rows are deleted at the
 // destination, read at the origin and opened at the destination.
@@ -48,6 +56,8 @@ struct DescriptorDocumento {
   std::optional<ReferenciaFactura> referenciaFactura{};
   std::optional<ColumnaImplicada> implicada{};
   const char* procedimientoCierre = nullptr;  // + NuevoId + ",NULL,NULL)"
+  // In place of lookup + quoted prefix + number clause + quoted number.
+  ArmarBusqueda busquedaPropia = nullptr;
 };
 
 }  // namespace norvane

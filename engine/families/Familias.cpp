@@ -1,5 +1,6 @@
 #include "engine/families/Familias.h"
 
+#include "engine/families/DocumentosBancarios.h"
 #include "engine/families/DocumentosConReferencias.h"
 #include "engine/families/DocumentosEstandar.h"
 
@@ -9,12 +10,14 @@ Despacho DespachoCompleto() {
   Despacho despacho;
   RegistrarDocumentosEstandar(despacho);
   RegistrarDocumentosConReferencias(despacho);
+  RegistrarDocumentosBancarios(despacho);
   return despacho;
 }
 
 std::vector<const DescriptorDocumento*> DescriptoresDocumento() {
   std::vector<const DescriptorDocumento*> todos;
-  for (const auto tabla : {DescriptoresDocumentosEstandar(), DescriptoresDocumentosConReferencias()})
+  for (const auto tabla : {DescriptoresDocumentosEstandar(), DescriptoresDocumentosConReferencias(),
+                            DescriptoresDocumentosBancarios()})
     for (const auto& d : tabla) todos.push_back(&d);
   return todos;
 }
