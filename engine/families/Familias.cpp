@@ -1,5 +1,6 @@
 #include "engine/families/Familias.h"
 
+#include "engine/families/Comprobantes.h"
 #include "engine/families/DocumentosBancarios.h"
 #include "engine/families/DocumentosConReferencias.h"
 #include "engine/families/DocumentosEstandar.h"
@@ -10,6 +11,7 @@ Despacho DespachoCompleto() {
   Despacho despacho;
   RegistrarDocumentosEstandar(despacho);
   RegistrarDocumentosConReferencias(despacho);
+  RegistrarComprobantes(despacho);
   RegistrarDocumentosBancarios(despacho);
   return despacho;
 }
