@@ -16,7 +16,7 @@ struct Argumentos {
   std::optional<std::string> usuarioDestino;   // omitted: the origin's (same server only)
   std::string companiaOrigen;
   std::string companiaDestino;
-  bool enLinea = false;  // default: offline, as the window starts
+  bool EnLinea = false;  // default: offline, as the window starts
   bool omitir = false;   // default: existing documents are replaced
   std::optional<fb::Date> desde;  // both or neither: a date-range run
   std::optional<fb::Date> hasta;
@@ -25,6 +25,7 @@ struct Argumentos {
   std::string numeroDesde;
   std::string numeroHasta;
   std::string tipoComprobante;
+  std::optional<int> esperaBloqueo;  // omitted: a locked row is waited for as long as it takes
 
   // The destination server, the origin's when omitted.
   const std::string& ServidorDestino() const {
@@ -37,11 +38,12 @@ struct Argumentos {
   }
 };
 
-// A command line read: the arguments, a request for help, or what is wrong
-// with it.
+// A command line read: the arguments, a request for help or for the
+// program's version, or what is wrong with it.
 struct LecturaArgumentos {
   Argumentos argumentos;
   bool ayuda = false;
+  bool version = false;
   std::string error;  // empty when the command line is good
 
   bool Valida() const { return error.empty(); }

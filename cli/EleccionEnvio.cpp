@@ -29,8 +29,9 @@ EleccionEnvio ElegirEnvio(const Argumentos& argumentos, const std::vector<Compan
       Elegida(companiasOrigen, argumentos.companiaOrigen, eleccion.companiaOrigenDesconocida);
   o.CompaniaDestino =
       Elegida(companiasDestino, argumentos.companiaDestino, eleccion.companiaDestinoDesconocida);
-  o.EnLinea = argumentos.enLinea;
+  o.EnLinea = argumentos.EnLinea;
   o.Reemplazar = !argumentos.omitir;
+  o.esperaBloqueo = argumentos.esperaBloqueo;
   o.TodoLoNoEnviado = !argumentos.desde && !argumentos.hasta;
   o.FechaDesde = argumentos.desde;
   o.FechaHasta = argumentos.hasta;

@@ -8,6 +8,7 @@
 #include "cli/EleccionEnvio.h"
 #include "engine/families/Familias.h"
 #include "engine/ENoManejada.h"
+#include "instalacion/Directorio.h"
 #include "instalacion/Operador.h"
 #include "engine/Sesion.h"
 #include "engine/Transferencia.h"
@@ -59,7 +60,17 @@ int EjecutarPrograma(const std::vector<std::string>& argumentos, const Variables
     consola.salida << kUso;
     return kSalidaEnviado;
   }
+  if (lectura.version) {
+    consola.salida << "norvane-envio-cli " NORVANE_VERSION "\n";
+    return kSalidaEnviado;
+  }
   if (!lectura.Valida()) return ErrorDeUso(consola.errores, lectura.error);
+  // Without an installation the logs and the transfer file would have no
+  // place: nothing is sent and nothing written.
+  if (!HayDirectorio()) {
+    operador.Mensaje(kSinDirectorio);
+    return kSalidaUso;
+  }
 
   const LecturaClaves claves = ObtenerClaves(lectura.argumentos, entorno, consola.pedirClave);
   if (!claves.Validas()) return ErrorDeUso(consola.errores, claves.error);

@@ -8,6 +8,9 @@
 
 namespace norvane {
 
+ValorNoUtilizable::ValorNoUtilizable(const std::string& audiId, const std::string& columna)
+    : std::runtime_error("Valor no utilizable en la fila de auditoría " + audiId + ": " + columna) {}
+
 ContextoEnvio::ContextoEnvio(const BanderasEnvio& banderasRun, fb::Transaction& principal,
                              fb::Transaction& detalle, Destino& destino, Bitacora& bitacora,
                              Operador& operador)
@@ -25,7 +28,10 @@ std::string ContextoEnvio::AUDI_OPER() const { return Auditoria().at(auditoria::
 std::string ContextoEnvio::AUDI_COD() const { return Auditoria().at(auditoria::AUDI_COD).toString(); }
 std::string ContextoEnvio::AUDI_TICO() const { return Auditoria().at(auditoria::AUDI_TICO).toString(); }
 std::string ContextoEnvio::AUDI_IDDOC() const {
-  return Auditoria().at(auditoria::AUDI_IDDOC).toString();
+  const fb::Value& id = Auditoria().at(auditoria::AUDI_IDDOC);
+  if (id.isNull())
+    throw ValorNoUtilizable(Auditoria().at(auditoria::AUDI_ID).toString(), "AUDI_IDDOC");
+  return id.toString();
 }
 
 void ContextoEnvio::AbrirDestino(std::string_view select) { AbrirDestino(CDestino, select); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,13 @@ inline constexpr std::size_t AUDI_ENVIO = 8;
 inline constexpr std::size_t AUDI_TICO = 9;
 inline constexpr std::size_t AUDI_RAZON = 10;
 }  // namespace auditoria
+
+// A value of the audit row that a handler needs and cannot use (a null
+// identifier): the row fails, the run goes on.
+class ValorNoUtilizable : public std::runtime_error {
+public:
+  ValorNoUtilizable(const std::string& audiId, const std::string& columna);
+};
 
 // The run flags: set once per run, before its first audit row, and only
 // read by the handlers.
@@ -65,7 +73,8 @@ public:
   std::string AUDI_OPER() const;
   std::string AUDI_COD() const;
   std::string AUDI_TICO() const;
-  // AUDI_IDDOC as its text, as the handlers join it into statements.
+  // AUDI_IDDOC as its text, as the handlers join it into statements; a null
+  // throws ValorNoUtilizable.
   std::string AUDI_IDDOC() const;
 
   CursorOrigen QCopia;

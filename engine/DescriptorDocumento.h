@@ -51,7 +51,6 @@ struct DescriptorDocumento {
   const char* columnaAnulado{};
   const char* vistaId{};              // the identifier view's select
   std::span<const TablaDetalle> detalles{};
-  const char* borradoEncabezado{};    // + NuevoId
   int largoNumero = 6;
   std::optional<ReferenciaFactura> referenciaFactura{};
   std::optional<ColumnaImplicada> implicada{};

@@ -16,6 +16,7 @@ using Manejador = std::function<void(ContextoEnvio&)>;
 // completed without being copied.
 class Despacho {
 public:
+  // A type that already has a handler is a fault of the program: throws.
   void Registrar(std::initializer_list<int> tipos, const Manejador& manejador);
   const Manejador* Buscar(int tidoCod) const;
 

@@ -1,5 +1,7 @@
 #include "engine/Destino.h"
 
+#include <stdexcept>
+
 #include "fb/Catalog.h"
 #include "fb/Error.h"
 #include "fb/Cursor.h"
@@ -15,21 +17,61 @@ fb::ConnectParams ConRol(fb::ConnectParams p) {
 
 }  // namespace
 
-Destino::Destino(const fb::ConnectParams& parametros)
-    : conexion_(fb::Attachment::attach(ConRol(parametros))) {}
+Destino::Destino(const fb::ConnectParams& parametros, std::optional<int> esperaBloqueo)
+    : conexion_(fb::Attachment::attach(ConRol(parametros))), esperaBloqueo_(esperaBloqueo) {}
+
+Destino::~Destino() { DeshacerFila(); }
+
+fb::Transaction Destino::Nueva() {
+  return fb::Transaction(conexion_, fb::Isolation::ReadCommitted, esperaBloqueo_);
+}
+
+void Destino::IniciarFila() {
+  if (fila_) throw std::logic_error("the destination row is already open");
+  fila_.emplace(Nueva());
+}
+
+void Destino::ConfirmarFila() {
+  if (!fila_) throw std::logic_error("no destination row is open");
+  try {
+    fila_->commit();
+  } catch (...) {
+    DeshacerFila();
+    throw;
+  }
+  fila_.reset();
+}
+
+void Destino::DeshacerFila() noexcept {
+  if (!fila_) return;
+  try {
+    if (fila_->active()) fila_->rollback();
+  } catch (const fb::Error&) {
+    // A transaction that cannot be rolled back (a lost connection) is undone
+    // by the server all the same; releasing it here never commits it.
+  }
+  fila_.reset();
+}
+
+fb::Transaction& Destino::Actual(std::optional<fb::Transaction>& propia) {
+  if (fila_) return *fila_;
+  propia.emplace(Nueva());
+  return *propia;
+}
 
 Destino::Resultado Destino::Consultar(std::string_view select) {
-  fb::Transaction t(conexion_, fb::Isolation::ReadCommitted);
+  std::optional<fb::Transaction> propia;
+  fb::Transaction& t = Actual(propia);
   fb::Statement sentencia(t, select);
   Resultado r{sentencia.columns(), sentencia.open(t).fetchAll()};
-  t.commit();
+  if (propia) propia->commit();
   return r;
 }
 
 const fb::Columns& Destino::Estructura(const std::string& select) {
   auto it = estructuras_.find(select);
   if (it == estructuras_.end()) {
-    fb::Transaction t(conexion_, fb::Isolation::ReadCommitted);
+    fb::Transaction t = Nueva();
     it = estructuras_.emplace(select, fb::Statement(t, select).columns()).first;
     t.commit();
   }
@@ -37,15 +79,15 @@ const fb::Columns& Destino::Estructura(const std::string& select) {
 }
 
 void Destino::Ejecutar(std::string_view sentencia) {
-  fb::Transaction t(conexion_, fb::Isolation::ReadCommitted);
-  t.execute(sentencia);
-  t.commit();
+  std::optional<fb::Transaction> propia;
+  Actual(propia).execute(sentencia);
+  if (propia) propia->commit();
 }
 
 const std::vector<std::string>& Destino::ClavePrimaria(const std::string& tabla) {
   auto it = claves_.find(tabla);
   if (it == claves_.end()) {
-    fb::Transaction t(conexion_, fb::Isolation::ReadCommitted);
+    fb::Transaction t = Nueva();
     it = claves_.emplace(tabla, fb::primaryKey(t, tabla)).first;
     t.commit();
   }
@@ -58,26 +100,50 @@ fb::Statement& Destino::Preparada(fb::Transaction& transaccion, const std::strin
   return *p;
 }
 
-Destino::Escritura::Escritura(Destino& destino)
-    : destino_(destino), transaccion_(destino.conexion_, fb::Isolation::ReadCommitted) {}
+namespace {
+
+const std::string kPuntoGuardado = "SAVEPOINT NORVANE_APLICAR";
+const std::string kVolverAlPunto = "ROLLBACK TO SAVEPOINT NORVANE_APLICAR";
+const std::string kLiberarPunto = "RELEASE SAVEPOINT NORVANE_APLICAR ONLY";
+
+}  // namespace
+
+Destino::Escritura::Escritura(Destino& destino) : destino_(destino), transaccion_(nullptr) {
+  transaccion_ = &destino_.Actual(propia_);
+  if (!propia_) destino_.Preparada(*transaccion_, kPuntoGuardado).execute(*transaccion_, {});
+}
 
 Destino::Escritura::~Escritura() {
   try {
     Deshacer();
   } catch (const fb::Error&) {
-    // Releasing the transaction rolls it back all the same.
+    // Releasing the transaction rolls it back all the same; a row whose
+    // savepoint could not be restored is rolled back by the run.
   }
 }
 
 std::uint64_t Destino::Escritura::Ejecutar(const std::string& sentencia,
                                            const fb::Row& parametros) {
-  return destino_.Preparada(transaccion_, sentencia).execute(transaccion_, parametros);
+  return destino_.Preparada(*transaccion_, sentencia).execute(*transaccion_, parametros);
 }
 
-void Destino::Escritura::Confirmar() { transaccion_.commit(); }
+void Destino::Escritura::Confirmar() {
+  if (propia_)
+    propia_->commit();
+  else
+    destino_.Preparada(*transaccion_, kLiberarPunto).execute(*transaccion_, {});
+  terminada_ = true;
+}
 
 void Destino::Escritura::Deshacer() {
-  if (transaccion_.active()) transaccion_.rollback();
+  if (terminada_) return;
+  terminada_ = true;
+  if (propia_) {
+    if (propia_->active()) propia_->rollback();
+    return;
+  }
+  destino_.Preparada(*transaccion_, kVolverAlPunto).execute(*transaccion_, {});
+  destino_.Preparada(*transaccion_, kLiberarPunto).execute(*transaccion_, {});
 }
 
 }  // namespace norvane

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,15 +15,34 @@
 
 namespace norvane {
 
-// The destination connection (DBEnvio): read-committed transactions that wait
-// on locks, the role "RoleName", no character set. Reads and single
-// statements commit by themselves; keys of each table are looked up once and
-// generated write statements are prepared once per table and column set.
+// The destination connection (DBEnvio): read-committed transactions, the
+// role "RoleName", no character set. The statements of one audit row run in
+// one transaction of the row (IniciarFila), which the run commits only when
+// the row was sent whole and rolls back otherwise; outside a row, reads and
+// single statements commit by themselves. Keys of each table are looked up
+// once, and generated write statements are prepared once per text.
 class Destino {
 public:
-  explicit Destino(const fb::ConnectParams& parametros);
+  // `esperaBloqueo`: seconds a statement waits for a lock held by another
+  // transaction; without it, as long as it takes.
+  explicit Destino(const fb::ConnectParams& parametros,
+                   std::optional<int> esperaBloqueo = std::nullopt);
+  // A row still open is rolled back: nothing half done stays.
+  ~Destino();
+  Destino(const Destino&) = delete;
+  Destino& operator=(const Destino&) = delete;
 
   fb::Attachment& conexion() { return conexion_; }
+
+  // The audit row's transaction: every statement until ConfirmarFila or
+  // DeshacerFila runs in it.
+  void IniciarFila();
+  // Commits the row. When the commit fails the row is rolled back and the
+  // error reaches the caller.
+  void ConfirmarFila();
+  // Rolls the row back; never throws.
+  void DeshacerFila() noexcept;
+  bool EnFila() const { return fila_.has_value(); }
 
   struct Resultado {
     fb::Columns columnas;
@@ -32,12 +52,14 @@ public:
   Resultado Consultar(std::string_view select);
   // The columns of a SELECT without running it, prepared once per text.
   const fb::Columns& Estructura(const std::string& select);
-  // Runs one statement committed by itself.
+  // Runs one statement.
   void Ejecutar(std::string_view sentencia);
   // The primary-key columns of `tabla`, looked up once per connection.
   const std::vector<std::string>& ClavePrimaria(const std::string& tabla);
 
-  // One write: every statement in one transaction.
+  // One write: every statement or none. Inside a row it runs under a
+  // savepoint of the row's transaction, so that a refused write undoes only
+  // itself; outside a row, in a transaction of its own.
   class Escritura {
   public:
     explicit Escritura(Destino& destino);
@@ -53,13 +75,22 @@ public:
 
   private:
     Destino& destino_;
-    fb::Transaction transaccion_;
+    std::optional<fb::Transaction> propia_;  // outside a row
+    fb::Transaction* transaccion_;
+    bool terminada_ = false;
   };
 
 private:
   fb::Statement& Preparada(fb::Transaction& transaccion, const std::string& sentencia);
 
+  // The transaction a statement runs in: the row's, or `propia` started
+  // for it.
+  fb::Transaction& Actual(std::optional<fb::Transaction>& propia);
+  fb::Transaction Nueva();
+
   fb::Attachment conexion_;
+  std::optional<int> esperaBloqueo_;
+  std::optional<fb::Transaction> fila_;
   std::map<std::string, std::vector<std::string>> claves_;
   std::map<std::string, fb::Columns> estructuras_;
   std::map<std::string, std::unique_ptr<fb::Statement>> preparadas_;

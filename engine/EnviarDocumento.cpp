@@ -158,11 +158,9 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
   }
   c.CDestino.Cerrar();
 
-  if (c.fila.EncabezadoInsertado && !d.detalles.empty()) {
-    EnviarDetalles(c, d.detalles);
-    if (c.fila.HuboError && d.borradoEncabezado)
-      c.EjecutarDestino(d.borradoEncabezado + std::to_string(c.fila.NuevoId));
-  }
+  // A failed detail row fails the audit row, whose rollback takes the header
+  // and the earlier rows with it.
+  if (c.fila.EncabezadoInsertado) EnviarDetalles(c, d.detalles);
   if (d.procedimientoCierre && c.fila.EncabezadoInsertado && !c.fila.HuboError)
     c.EjecutarDestino(d.procedimientoCierre + std::to_string(c.fila.NuevoId) + ",NULL,NULL)");
   c.QCopia.Cerrar();

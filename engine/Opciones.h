@@ -44,6 +44,9 @@ struct OpcionesEnvio {
   std::string NumeroHasta;
   std::string TipoComprobante;
   ListaTipos Ctipodoc;
+  // Seconds a statement of the run waits for a row locked by another
+  // connection before it fails; without it, as long as it takes.
+  std::optional<int> esperaBloqueo;
 };
 
 }  // namespace norvane

@@ -56,23 +56,11 @@ RangoCodigo CalcularRango(const OpcionesEnvio& o) {
           o.Prefijo + (o.NumeroHasta.empty() ? "99999999" : o.NumeroHasta)};
 }
 
-namespace {
-
-// Byte-wise as unsigned values; a proper beginning is the smaller.
-int Comparar(std::string_view a, std::string_view b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto x = static_cast<unsigned char>(a[i]);
-    const auto y = static_cast<unsigned char>(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
-}  // namespace
-
 bool EnRango(const RangoCodigo& rango, std::string_view codigo) {
-  return Comparar(rango.CodigoDesde, codigo) <= 0 && Comparar(codigo, rango.CodigoHasta) <= 0;
+  // string_view compares as char_traits<char> does: byte by byte as unsigned
+  // values, a proper beginning being the smaller.
+  return std::string_view(rango.CodigoDesde).compare(codigo) <= 0 &&
+         codigo.compare(rango.CodigoHasta) <= 0;
 }
 
 }  // namespace norvane

@@ -11,6 +11,7 @@
 #include "engine/SeleccionAuditoria.h"
 #include "engine/TextoSql.h"
 #include "engine/Sesion.h"
+#include "fb/Error.h"
 
 namespace norvane {
 
@@ -37,12 +38,12 @@ bool CopiarPlantilla(const std::string& directorio, const std::string& compania)
 
 // The origin company database, a new connection with its two transactions;
 // the earlier one is closed first, which commits it.
-void AbrirOrigen(Sesion& sesion, const std::string& compania) {
+void AbrirOrigen(Sesion& sesion, const std::string& compania, std::optional<int> esperaBloqueo) {
   sesion.origen.reset();
   auto origen = std::make_unique<Origen>();
   origen->DbCia = fb::Attachment::attach(
       Parametros(BaseCompania(sesion.CredOrigen.Servidor, compania), sesion.CredOrigen));
-  origen->principal.emplace(origen->DbCia);
+  origen->principal.emplace(origen->DbCia, fb::Isolation::ServerDefault, esperaBloqueo);
   origen->detalle.emplace(origen->DbCia);
   sesion.origen = std::move(origen);
 }
@@ -56,7 +57,7 @@ bool AbrirDestino(Sesion& sesion, const OpcionesEnvio& o, Operador& operador) {
     if (!CopiarPlantilla(diraplicacion(operador), o.CompaniaDestino)) return false;
     base = BaseEnvio(sesion.CredDestino.Servidor, o.CompaniaDestino);
   }
-  sesion.DBEnvio = std::make_unique<Destino>(Parametros(base, sesion.CredDestino));
+  sesion.DBEnvio = std::make_unique<Destino>(Parametros(base, sesion.CredDestino), o.esperaBloqueo);
   return true;
 }
 
@@ -80,6 +81,16 @@ void CopiarAuditoria(ContextoEnvio& c, const CursorOrigen& QAuditor) {
   c.CDestino.Cerrar();
 }
 
+// The text of AUDI_IDDOC in the completion's stamp: a row without one stamps
+// nothing, and the statement stays valid.
+std::string IdDocumentoSello(const fb::Row& auditoria) {
+  const fb::Value& id = auditoria.at(auditoria::AUDI_IDDOC);
+  return id.isNull() ? "null" : id.toString();
+}
+
+// The connection is gone (SQLSTATE class 08): nothing more can be sent.
+bool ConexionPerdida(const fb::Error& error) { return error.sqlState().starts_with("08"); }
+
 }  // namespace
 
 Transferencia::Transferencia(Sesion& sesion, Operador& operador, const Despacho& despacho)
@@ -87,18 +98,34 @@ Transferencia::Transferencia(Sesion& sesion, Operador& operador, const Despacho&
 
 ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
   resumen_ = {};
+  pendientes_.clear();
   if (o.CompaniaOrigen.empty() || o.CompaniaDestino.empty()) {
     operador_.Mensaje("Debe indicar las compañías origen y destino.");
     return {FinEnvio::SinCompanias, {}};
   }
   operador_.MostrarProgreso(true);
 
-  AbrirOrigen(sesion_, o.CompaniaOrigen);
+  AbrirOrigen(sesion_, o.CompaniaOrigen, o.esperaBloqueo);
   if (!AbrirDestino(sesion_, o, operador_)) {
     operador_.Mensaje("No se pudo copiar la base de datos para el envio.");
     return {FinEnvio::CopiaFallida, {}};
   }
+  if (o.EnLinea) return Recorrer(o);
+  // Offline the transfer file is the unit of work: a run that does not reach
+  // its finish marks nothing and leaves no file that could be carried.
+  try {
+    ResultadoEnvio resultado = Recorrer(o);
+    if (resultado.fin != FinEnvio::Concluido) ArchivoIncompleto(o);
+    return resultado;
+  } catch (...) {
+    ArchivoIncompleto(o);
+    throw;
+  }
+}
+
+ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
   fb::Transaction& principal = *sesion_.origen->principal;
+  Destino& destino = *sesion_.DBEnvio;
 
   CursorOrigen QAuditor(principal);
   QAuditor.Abrir(TextoSeleccionAuditoria(o, operador_));
@@ -106,8 +133,8 @@ ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
   operador_.ProgresoMaximo(resumen_.seleccionadas);
 
   BanderasEnvio banderas{.EnLinea = o.EnLinea, .Reemplazar = o.Reemplazar};
-  ContextoEnvio contexto(banderas, principal, *sesion_.origen->detalle, *sesion_.DBEnvio,
-                         bitacora_, operador_);
+  ContextoEnvio contexto(banderas, principal, *sesion_.origen->detalle, destino, bitacora_,
+                         operador_);
   banderas.FechaBloqueo = LeerFechaBloqueo(contexto);
 
   const RangoCodigo rango = CalcularRango(o);
@@ -136,26 +163,57 @@ ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
       continue;
     }
 
+    // Every destination statement of the row runs in one transaction: the
+    // row reaches the destination whole, or not at all.
+    destino.IniciarFila();
     try {
       if (const Manejador* manejador = despacho_.Buscar(static_cast<int>(tidoCod)))
         (*manejador)(contexto);
       if (!o.EnLinea) CopiarAuditoria(contexto, QAuditor);
     } catch (const RechazoCursor& rechazo) {
       // The cursor refused a row before writing it: the run ends silently.
+      destino.DeshacerFila();
       return {FinEnvio::Rechazo, contexto.ManejarClientError(rechazo)};
+    } catch (const ValorNoUtilizable& valor) {
+      // A value the row cannot be sent with: the row fails, the run goes on.
+      operador_.Beep();
+      bitacora_.error_envio(valor.what());
+      contexto.fila.HuboError = true;
+    } catch (...) {
+      destino.DeshacerFila();
+      throw;
     }
+    ConfirmarDestino(contexto);
     Completar(contexto, *tipo, o.CompaniaDestino);
   }
+  if (!o.EnLinea) MarcarPendientes(o.CompaniaDestino);
 
   operador_.MostrarProgreso(false);
   operador_.Mensaje("Proceso de envio de información concluído.");
   return {FinEnvio::Concluido, {}};
 }
 
+void Transferencia::ConfirmarDestino(ContextoEnvio& c) {
+  Destino& destino = *sesion_.DBEnvio;
+  if (c.fila.HuboError) {
+    destino.DeshacerFila();
+    return;
+  }
+  try {
+    destino.ConfirmarFila();
+  } catch (const fb::Error& error) {
+    // Rolled back by ConfirmarFila: the row failed and stays unsent.
+    if (ConexionPerdida(error)) throw;
+    c.ManejarError(error.what());
+    c.fila.HuboError = true;
+    return;
+  }
+  if (trasConfirmarDestino) trasConfirmarDestino();
+}
+
 void Transferencia::Completar(ContextoEnvio& c, const TipoDocumento& tipo,
                               const std::string& companiaDestino) {
   const fb::Row& fila = c.Auditoria();
-  const std::string tidoCod = std::to_string(tipo.TIDO_COD);
   if (c.fila.HuboError) {
     std::string mensaje = "Error transmitiendo " + tipo.TIDO_NOMLARGO + " ";
     if (tipo.TIDO_COD == 1) mensaje += c.AUDI_TICO() + " ";
@@ -163,17 +221,50 @@ void Transferencia::Completar(ContextoEnvio& c, const TipoDocumento& tipo,
     ++resumen_.fallidas;
     return;
   }
-  const std::string audiId = fila.at(auditoria::AUDI_ID).toString();
-  bitacora_.archivo_auditoria(audiId, tidoCod, c.AUDI_OPER(), c.AUDI_COD());
-  c.QCopia.Ejecutar("UPDATE AUDITORIA SET AUDI_ENVIO = 'S' where AUDI_ID = " + audiId);
-  c.QCopia.Ejecutar(
-      "UPDATE REPLICA_EVENTOS SET RPEV_FECREP = CAST('NOW' AS DATE), RPEV_HORAREP = "
-      "CAST('NOW' AS TIME) where RPEV_COMPANIA =" +
-      Citar(companiaDestino) + " AND RPEV_TIPO = " + tidoCod + " AND RPEV_IDDOC = " +
-      c.AUDI_IDDOC());
+  Pendiente pendiente{fila.at(auditoria::AUDI_ID).toString(), std::to_string(tipo.TIDO_COD),
+                      c.AUDI_OPER(), c.AUDI_COD(), IdDocumentoSello(fila)};
+  ++resumen_.enviadas;
+  if (!c.banderas.EnLinea) {
+    // Offline the marks wait for the finish: the file must be complete first.
+    pendientes_.push_back(std::move(pendiente));
+    return;
+  }
+  Marcar(pendiente, companiaDestino);
   // Durable at once: a run that is killed does not send this row again.
   sesion_.origen->principal->commitRetaining();
-  ++resumen_.enviadas;
+}
+
+void Transferencia::Marcar(const Pendiente& p, const std::string& companiaDestino) {
+  fb::Transaction& principal = *sesion_.origen->principal;
+  bitacora_.archivo_auditoria(p.audiId, p.tidoCod, p.audiOper, p.audiCod);
+  principal.execute("UPDATE AUDITORIA SET AUDI_ENVIO = 'S' where AUDI_ID = " + p.audiId);
+  principal.execute(
+      "UPDATE REPLICA_EVENTOS SET RPEV_FECREP = CAST('NOW' AS DATE), RPEV_HORAREP = "
+      "CAST('NOW' AS TIME) where RPEV_COMPANIA =" +
+      Citar(companiaDestino) + " AND RPEV_TIPO = " + p.tidoCod + " AND RPEV_IDDOC = " +
+      p.audiIdDoc);
+}
+
+void Transferencia::MarcarPendientes(const std::string& companiaDestino) {
+  for (const auto& p : pendientes_) Marcar(p, companiaDestino);
+  // One origin transaction for every mark of the file, committed before the
+  // finish message; a failure here reaches the caller with nothing marked.
+  try {
+    sesion_.origen->principal->commitRetaining();
+  } catch (...) {
+    sesion_.origen->principal->rollback();
+    throw;
+  }
+  pendientes_.clear();
+}
+
+void Transferencia::ArchivoIncompleto(const OpcionesEnvio& o) {
+  pendientes_.clear();
+  resumen_.enviadas = 0;
+  operador_.Mensaje("El archivo de envío quedó incompleto y no debe llevarse al destino.");
+  // The file is closed before it is replaced by a fresh copy of the template.
+  sesion_.DBEnvio.reset();
+  CopiarPlantilla(diraplicacion(operador_), o.CompaniaDestino);
 }
 
 }  // namespace norvane

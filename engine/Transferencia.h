@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/Bitacora.h"
 #include "engine/Despacho.h"
@@ -33,9 +35,12 @@ struct ResultadoEnvio {
   std::string mensajeRechazo;  // the logged message of a refusal
 };
 
-// The transfer run ("Enviar"). Errors that the run does not capture (a
-// connection refused, a destination statement that fails...) reach the
-// caller as exceptions, with the rows completed so far kept.
+// The transfer run ("Enviar"). Each audit row is one destination
+// transaction: committed when the row was sent whole, rolled back when it
+// failed. Errors that the run does not capture (a connection refused, a
+// destination statement that fails...) reach the caller as exceptions, the
+// current row rolled back; online, the rows completed before it stay marked,
+// offline nothing is marked and the transfer file is replaced by a fresh one.
 class Transferencia {
 public:
   Transferencia(Sesion& sesion, Operador& operador, const Despacho& despacho);
@@ -43,16 +48,34 @@ public:
   ResultadoEnvio Ejecutar(const OpcionesEnvio& opciones);
   const ResumenEnvio& Resumen() const { return resumen_; }
 
+  // Called after a row's destination commit and before its mark at the
+  // origin: the window in which a stop leaves a sent row unmarked. Tests only.
+  std::function<void()> trasConfirmarDestino;
+
 private:
-  // Step 11: the row sent (log line, mark, stamp, committed at once) or failed.
+  // A completed row whose mark is still to be written.
+  struct Pendiente {
+    std::string audiId, tidoCod, audiOper, audiCod, audiIdDoc;
+  };
+
+  ResultadoEnvio Recorrer(const OpcionesEnvio& opciones);
+  // The row's destination transaction: committed when nothing failed.
+  void ConfirmarDestino(ContextoEnvio& contexto);
+  // The row sent (marked at once online, at the finish offline) or failed.
   void Completar(ContextoEnvio& contexto, const TipoDocumento& tipo,
                  const std::string& companiaDestino);
+  // Log line, AUDI_ENVIO and the replication stamp of a sent row.
+  void Marcar(const Pendiente& pendiente, const std::string& companiaDestino);
+  void MarcarPendientes(const std::string& companiaDestino);
+  // An offline run that stops: nothing marked, the file replaced.
+  void ArchivoIncompleto(const OpcionesEnvio& opciones);
 
   Sesion& sesion_;
   Operador& operador_;
   const Despacho despacho_;  // a copy: callers may pass a temporary
   Bitacora bitacora_;
   ResumenEnvio resumen_;
+  std::vector<Pendiente> pendientes_;
 };
 
 }  // namespace norvane

@@ -3,6 +3,7 @@
 // Internal: the interfaces behind the public types of this folder.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,7 @@ InputMessage encode(Firebird::IAttachment* attachment, Firebird::ITransaction* t
 Value decode(Firebird::IAttachment* attachment, Firebird::ITransaction* transaction,
              const Column& column, const unsigned char* data);
 
-Firebird::ITransaction* startTransaction(Firebird::IAttachment* attachment, bool readCommitted);
+Firebird::ITransaction* startTransaction(Firebird::IAttachment* attachment, bool readCommitted,
+                                         std::optional<int> lockTimeout);
 
 }  // namespace fb::detail

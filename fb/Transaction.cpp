@@ -11,15 +11,21 @@ namespace fb {
 
 namespace detail {
 
-Firebird::ITransaction* startTransaction(Firebird::IAttachment* attachment, bool readCommitted) {
-  if (!readCommitted)
+Firebird::ITransaction* startTransaction(Firebird::IAttachment* attachment, bool readCommitted,
+                                         std::optional<int> lockTimeout) {
+  if (!readCommitted && !lockTimeout)
     return call([&](auto* st) { return attachment->startTransaction(st, 0, nullptr); });
   Xpb tpb(Firebird::IXpbBuilder::TPB);
   call([&](auto* st) {
     tpb->insertTag(st, isc_tpb_write);
-    tpb->insertTag(st, isc_tpb_read_committed);
-    tpb->insertTag(st, isc_tpb_rec_version);
+    if (readCommitted) {
+      tpb->insertTag(st, isc_tpb_read_committed);
+      tpb->insertTag(st, isc_tpb_rec_version);
+    } else {
+      tpb->insertTag(st, isc_tpb_concurrency);  // the server's default isolation
+    }
     tpb->insertTag(st, isc_tpb_wait);
+    if (lockTimeout) tpb->insertInt(st, isc_tpb_lock_timeout, *lockTimeout);
   });
   const unsigned length = tpb.length();
   const unsigned char* buffer = tpb.buffer();
@@ -64,13 +70,15 @@ void TransactionState::forget() {
 
 }  // namespace detail
 
-Transaction::Transaction(Attachment& attachment, Isolation isolation)
+Transaction::Transaction(Attachment& attachment, Isolation isolation,
+                         std::optional<int> lockTimeout)
     : state_(std::make_shared<detail::TransactionState>()) {
   state_->owner = attachment.state();
   if (!state_->owner || !state_->owner->attachment)
     throw UsageError("the attachment is closed");
   state_->transaction =
-      detail::startTransaction(state_->owner->attachment, isolation == Isolation::ReadCommitted);
+      detail::startTransaction(state_->owner->attachment, isolation == Isolation::ReadCommitted,
+                               lockTimeout);
   state_->owner->live.push_back(state_.get());
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -28,7 +29,10 @@ enum class Isolation {
 // suite's connections never undo work implicitly.
 class Transaction {
 public:
-  explicit Transaction(Attachment& attachment, Isolation isolation = Isolation::ServerDefault);
+  // `lockTimeout`: seconds a statement waits for a lock held by another
+  // transaction before it fails; without it, it waits as long as it takes.
+  explicit Transaction(Attachment& attachment, Isolation isolation = Isolation::ServerDefault,
+                       std::optional<int> lockTimeout = std::nullopt);
   Transaction(Transaction&&) noexcept;
   Transaction& operator=(Transaction&&) noexcept;
   ~Transaction();

@@ -35,9 +35,18 @@ bool ExistenAjustes() {
 
 }  // namespace
 
+const char* const kSinDirectorio =
+    "No se encontró la Clave HKEY_LOCAL_MACHINE\\Software\\Lumo\\NorvaneERP2024\\Directorio";
+
+bool HayDirectorio() {
+  if (!ExistenAjustes()) return false;
+  const QSettings ajustes(QSettings::SystemScope, kOrganizacion, kAplicacion);
+  return ajustes.contains(kValor);
+}
+
 std::string diraplicacion(Operador& operador) {
   if (!ExistenAjustes()) {
-    operador.Mensaje("No se encontró la Clave HKEY_LOCAL_MACHINE\\Software\\Lumo\\NorvaneERP2024\\Directorio");
+    operador.Mensaje(kSinDirectorio);
     return {};
   }
   // A new object per call: nothing of an earlier read is kept, and QSettings

@@ -13,4 +13,10 @@ namespace norvane {
 // std::runtime_error.
 std::string diraplicacion(Operador& operador);
 
+// What diraplicacion tells the operator when the settings do not exist.
+extern const char* const kSinDirectorio;
+
+// Whether the settings exist and hold the directory's value.
+bool HayDirectorio();
+
 }  // namespace norvane

@@ -25,8 +25,7 @@ constexpr TablaDetalle kConsignaDetalle[] = {{
     .seleccionDestino = "SELECT * FROM CONSIGNA_DETALLE WHERE CONS_ID = ",
 }};
 
-// Every lookup is followed by the account; the header-only documents have no
-// detail table and so no header delete.
+// Every lookup is followed by the account; only the deposit has lines.
 constexpr DescriptorDocumento kDescriptores[] = {
     {.tidoCod = 71,
      .seleccionEncabezado = "select * from consigna where cons_id = ",
@@ -35,7 +34,6 @@ constexpr DescriptorDocumento kDescriptores[] = {
      .columnaAnulado = "CONS_ANULADO",
      .vistaId = "select * from cambie_id_consigna",
      .detalles = kConsignaDetalle,
-     .borradoEncabezado = "DELETE FROM CONSIGNA WHERE CONS_ID = ",
      .busquedaPropia = BusquedaBancaria},
     {.tidoCod = 72,
      .seleccionEncabezado = "select * from cheques where cheq_id = ",

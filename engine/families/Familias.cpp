@@ -1,9 +1,12 @@
 #include "engine/families/Familias.h"
 
+#include "engine/families/Catalogos.h"
 #include "engine/families/Comprobantes.h"
+#include "engine/families/CuentasArticulos.h"
 #include "engine/families/DocumentosBancarios.h"
 #include "engine/families/DocumentosConReferencias.h"
 #include "engine/families/DocumentosEstandar.h"
+#include "engine/families/Interfaz.h"
 
 namespace norvane {
 
@@ -13,6 +16,9 @@ Despacho DespachoCompleto() {
   RegistrarDocumentosConReferencias(despacho);
   RegistrarComprobantes(despacho);
   RegistrarDocumentosBancarios(despacho);
+  RegistrarCuentasArticulos(despacho);
+  RegistrarCatalogos(despacho);
+  RegistrarInterfaz(despacho);
   return despacho;
 }
 

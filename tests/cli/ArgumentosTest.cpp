@@ -37,7 +37,7 @@ std::vector<CasoBueno> CasosBuenos() {
          EXPECT_EQ(a.companiaOrigen, "001");
          EXPECT_EQ(a.companiaDestino, "002");
          // The defaults of the selection window.
-         EXPECT_FALSE(a.enLinea);
+         EXPECT_FALSE(a.EnLinea);
          EXPECT_FALSE(a.omitir);
          EXPECT_FALSE(a.desde);
          EXPECT_FALSE(a.hasta);
@@ -59,7 +59,7 @@ std::vector<CasoBueno> CasosBuenos() {
          EXPECT_EQ(a.ServidorDestino(), "remoto:/srv/n");
          EXPECT_FALSE(a.MismoServidor());
          EXPECT_EQ(a.UsuarioDestino(), "envios");
-         EXPECT_TRUE(a.enLinea);
+         EXPECT_TRUE(a.EnLinea);
          EXPECT_TRUE(a.omitir);
          EXPECT_EQ(a.desde, (fb::Date{2024, 4, 1}));
          EXPECT_EQ(a.hasta, (fb::Date{2024, 4, 30}));
@@ -86,7 +86,7 @@ std::vector<CasoBueno> CasosBuenos() {
        [](const Argumentos& a) {
          EXPECT_EQ(a.servidorOrigen, "P");
          EXPECT_EQ(a.companiaOrigen, "001");
-         EXPECT_TRUE(a.enLinea);
+         EXPECT_TRUE(a.EnLinea);
        }},
       {"MismoServidorDadoDosVeces", Minima({"--servidor-destino", "localhost:/opt/norvane"}),
        [](const Argumentos& a) {
@@ -108,6 +108,11 @@ std::vector<CasoBueno> CasosBuenos() {
          EXPECT_EQ(a.desde, (fb::Date{2024, 2, 29}));
          EXPECT_EQ(a.hasta, (fb::Date{2000, 2, 29}));
        }},
+      {"FinesDeMes", Minima({"--desde", "2024/01/31", "--hasta", "9999/12/31"}),
+       [](const Argumentos& a) {
+         EXPECT_EQ(a.desde, (fb::Date{2024, 1, 31}));
+         EXPECT_EQ(a.hasta, (fb::Date{9999, 12, 31}));
+       }},
       // The window does not refuse an inverted range either: it selects nothing.
       {"RangoInvertido", Minima({"--desde", "2024/05/01", "--hasta", "2024/04/01"}),
        [](const Argumentos& a) {
@@ -117,6 +122,26 @@ std::vector<CasoBueno> CasosBuenos() {
       {"ValorConGuionSimple", Minima({"--numero-desde", "-5"}),
        [](const Argumentos& a) { EXPECT_EQ(a.numeroDesde, "-5"); }},
       {"ValorVacio", Minima({"--prefijo", ""}), [](const Argumentos& a) { EXPECT_EQ(a.prefijo, ""); }},
+      {"ValorConGuionYLetra", Minima({"--prefijo", "-x"}),
+       [](const Argumentos& a) { EXPECT_EQ(a.prefijo, "-x"); }},
+      {"ValorConGuionTrasIgual", Minima({"--numero-hasta=-7"}),
+       [](const Argumentos& a) { EXPECT_EQ(a.numeroHasta, "-7"); }},
+      // An empty value after "=" does not take the next argument for the value.
+      {"ValorVacioTrasIgual", Minima({"--prefijo=", "--omitir"}),
+       [](const Argumentos& a) {
+         EXPECT_EQ(a.prefijo, "");
+         EXPECT_TRUE(a.omitir);
+       }},
+      {"EsperaBloqueoEnSusLimites", Minima({"--espera-bloqueo", "1"}),
+       [](const Argumentos& a) { EXPECT_EQ(a.esperaBloqueo, 1); }},
+      {"EsperaBloqueoMaxima", Minima({"--espera-bloqueo=32767"}),
+       [](const Argumentos& a) { EXPECT_EQ(a.esperaBloqueo, 32767); }},
+      {"SinEsperaBloqueo", Minima(), [](const Argumentos& a) { EXPECT_FALSE(a.esperaBloqueo); }},
+      {"ValorVacioTrasIgualAntesDeUnTexto", Minima({"--prefijo=", "--tipo-comprobante", "CE"}),
+       [](const Argumentos& a) {
+         EXPECT_EQ(a.prefijo, "");
+         EXPECT_EQ(a.tipoComprobante, "CE");
+       }},
   };
 }
 
@@ -145,6 +170,15 @@ std::vector<CasoMalo> CasosMalos() {
       {"Vacia", {}, "falta la opción obligatoria --servidor-origen"},
       {"OpcionDesconocida", Minima({"--online"}), "opción desconocida: --online"},
       {"OpcionDesconocidaConValor", Minima({"--clave=secreta"}), "opción desconocida: --clave"},
+      {"OpcionDesconocidaYSuValor", Minima({"--clave", "secreta"}), "opción desconocida: --clave"},
+      {"SeparadorDeOpciones", Minima({"--"}), "opción desconocida: --"},
+      // Misspelt, a required option is also missing: the misspelling is what to tell.
+      {"ObligatoriaMalEscrita",
+       {"--servidor-origen", "p", "--usuario-orgen", "u", "--compania-origen", "1", "--compania-destino",
+        "2"},
+       "opción desconocida: --usuario-orgen"},
+      {"HastaMalEscrita", Minima({"--desde", "2024/04/01", "--hasa", "2024/04/30"}),
+       "opción desconocida: --hasa"},
       {"ArgumentoSuelto", Minima({"ARTICULOS"}), "argumento inesperado: \"ARTICULOS\""},
       {"OpcionDeUnGuion", Minima({"-x"}), "argumento inesperado: \"-x\""},
       {"FaltaServidorOrigen",
@@ -166,9 +200,26 @@ std::vector<CasoMalo> CasosMalos() {
        {"--servidor-origen", "p", "--usuario-origen", "--compania-origen", "1", "--compania-destino",
         "2"},
        "falta el valor de --usuario-origen"},
+      {"ValorQueEsOtraOpcion", Minima({"--prefijo", "--en-linea"}), "falta el valor de --prefijo"},
+      {"ValorQueEsUnaOpcionDesconocida", Minima({"--prefijo", "--foo"}), "falta el valor de --prefijo"},
       {"MarcaConValor", Minima({"--en-linea=si"}), "la opción --en-linea no lleva valor"},
+      {"EsperaBloqueoCero", Minima({"--espera-bloqueo", "0"}),
+       "--espera-bloqueo lleva de 1 a 32767 segundos: \"0\""},
+      {"EsperaBloqueoDemasiada", Minima({"--espera-bloqueo", "32768"}),
+       "--espera-bloqueo lleva de 1 a 32767 segundos: \"32768\""},
+      {"EsperaBloqueoNegativa", Minima({"--espera-bloqueo=-5"}),
+       "--espera-bloqueo lleva de 1 a 32767 segundos: \"-5\""},
+      {"EsperaBloqueoNoNumero", Minima({"--espera-bloqueo", "10s"}),
+       "--espera-bloqueo lleva de 1 a 32767 segundos: \"10s\""},
+      {"EsperaBloqueoVacia", Minima({"--espera-bloqueo="}),
+       "--espera-bloqueo lleva de 1 a 32767 segundos: \"\""},
+      {"MarcaConValorVerdadero", Minima({"--en-linea=true"}), "la opción --en-linea no lleva valor"},
+      {"MarcaConValorVacio", Minima({"--omitir="}), "la opción --omitir no lleva valor"},
       {"Repetida", Minima({"--compania-origen", "003"}),
        "la opción --compania-origen se indicó más de una vez"},
+      {"RepetidaTrasIgual", Minima({"--compania-destino=003"}),
+       "la opción --compania-destino se indicó más de una vez"},
+      {"MarcaRepetida", Minima({"--omitir", "--omitir"}), "la opción --omitir se indicó más de una vez"},
       {"SoloDesde", Minima({"--desde", "2024/04/01"}), "--desde y --hasta se indican juntas"},
       {"SoloHasta", Minima({"--hasta", "2024/04/30"}), "--desde y --hasta se indican juntas"},
       {"FechaConGuiones", Minima({"--desde", "2024-04-01", "--hasta", "2024/04/30"}),
@@ -181,6 +232,10 @@ std::vector<CasoMalo> CasosMalos() {
        "fecha mal escrita en --desde: \"2023/02/29\" (se espera AAAA/MM/DD)"},
       {"FechaSigloNoBisiesto", Minima({"--desde", "1900/02/29", "--hasta", "1900/03/01"}),
        "fecha mal escrita en --desde: \"1900/02/29\" (se espera AAAA/MM/DD)"},
+      {"FechaDiaCero", Minima({"--desde", "2024/04/00", "--hasta", "2024/04/30"}),
+       "fecha mal escrita en --desde: \"2024/04/00\" (se espera AAAA/MM/DD)"},
+      {"FechaMesCero", Minima({"--desde", "2024/04/01", "--hasta", "2024/00/30"}),
+       "fecha mal escrita en --hasta: \"2024/00/30\" (se espera AAAA/MM/DD)"},
       {"FechaMesTrece", Minima({"--desde", "2024/13/01", "--hasta", "2024/12/01"}),
        "fecha mal escrita en --desde: \"2024/13/01\" (se espera AAAA/MM/DD)"},
       {"FechaAnioCero", Minima({"--desde", "0000/01/01", "--hasta", "2024/12/01"}),
@@ -216,11 +271,25 @@ INSTANTIATE_TEST_SUITE_P(Tabla, ArgumentosMalos, ::testing::ValuesIn(CasosMalos(
                          [](const auto& fila) { return std::string(fila.param.nombre); });
 
 TEST(Argumentos, LaAyudaSeAtiendeAunqueFaltenOpciones) {
-  for (const Linea& linea : {Linea{"--help"}, Linea{"-h"}, Minima({"--ayuda"}), Linea{"--foo", "--help"}}) {
+  for (const Linea& linea : {Linea{"--help"}, Linea{"-h"}, Minima({"--ayuda"}), Linea{"--foo", "--help"},
+                             Linea{"--prefijo", "-h"}, Linea{"--version", "--ayuda"}}) {
     const LecturaArgumentos lectura = LeerArgumentos(linea);
     EXPECT_TRUE(lectura.ayuda) << linea.front();
+    EXPECT_FALSE(lectura.version) << linea.front();
     EXPECT_TRUE(lectura.Valida()) << lectura.error;
   }
+}
+
+TEST(Argumentos, LaVersionSeAtiendeAunqueFaltenOpciones) {
+  for (const Linea& linea : {Linea{"--version"}, Minima({"--version"}), Linea{"--foo", "--version"},
+                             Linea{"--prefijo", "--version"}}) {
+    const LecturaArgumentos lectura = LeerArgumentos(linea);
+    EXPECT_TRUE(lectura.version) << linea.front();
+    EXPECT_FALSE(lectura.ayuda) << linea.front();
+    EXPECT_TRUE(lectura.Valida()) << lectura.error;
+  }
+  // Only the option itself asks for it.
+  EXPECT_EQ(LeerArgumentos(Minima({"--version=1"})).error, "opción desconocida: --version");
 }
 
 TEST(Argumentos, ElUsoNombraCadaOpcionYLasVariablesDeLasClaves) {
@@ -228,7 +297,7 @@ TEST(Argumentos, ElUsoNombraCadaOpcionYLasVariablesDeLasClaves) {
   for (const char* texto :
        {"--servidor-origen", "--usuario-origen", "--servidor-destino", "--usuario-destino",
         "--compania-origen", "--compania-destino", "--en-linea", "--omitir", "--desde", "--hasta",
-        "--tipos", "--prefijo", "--numero-desde", "--numero-hasta", "--tipo-comprobante",
+        "--tipos", "--prefijo", "--numero-desde", "--numero-hasta", "--tipo-comprobante", "--version",
         "NORVANE_CLAVE_ORIGEN", "NORVANE_CLAVE_DESTINO"})
     EXPECT_NE(uso.find(texto), std::string::npos) << texto;
 }

@@ -48,7 +48,7 @@ TEST(ElegirEnvio, LosValoresPorOmisionSonLosDeLaVentana) {
 
 TEST(ElegirEnvio, CadaOpcionLlegaASuCampo) {
   Argumentos a = Base();
-  a.enLinea = true;
+  a.EnLinea = true;
   a.omitir = true;
   a.desde = fb::Date{2024, 4, 1};
   a.hasta = fb::Date{2024, 4, 30};

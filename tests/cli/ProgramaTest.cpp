@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
+#include "cli/Argumentos.h"
 #include "cli/Programa.h"
 #include "fb/Transaction.h"
 #include "tests/support/InstalacionPrueba.h"
@@ -48,6 +50,37 @@ TEST_F(Programa, OnlineRunEndsWithTheSummaryAndStatus0) {
             "  fallidas               0\n"
             "  sin marcar             1\n"
             "  fuera de rango         0\n");
+}
+
+// What the windowed program's "ARTICULOS 001 002" asks for: online, only the
+// articles, everything not sent.
+TEST_F(Programa, TheArticleRunCopiesTheArticlesAndLeavesEveryOtherTypeUnsent) {
+  {
+    auto origen = inst.Compania("001");
+    origen.execute("insert into ARTICULO (ARTI_COD, ARTI_NOMBRE, ARTI_COSTO) values ('A001', 'Tornillo', 0.125)");
+    origen.execute("insert into ARTICULO (ARTI_COD, ARTI_NOMBRE) values ('A002', 'Tuerca')");
+    origen.execute("insert into UNIDAD_ARTICULO (ARTI_COD, UNAR_UNIDAD) values ('A001', 'CAJA')");
+    origen.execute("insert into CUENTAS (CUEN_COD, CUEN_NOMBRE) values ('1105', 'Caja')");
+    auto destino = inst.Compania("002");
+    destino.execute("insert into ARTICULO (ARTI_COD, ARTI_NOMBRE) values ('A002', 'Vieja')");
+  }
+  Auditar(1, 101, "A001");
+  Auditar(2, 124, "A001");
+  Auditar(3, 100, "1105");
+  Auditar(4, 101, "A002");
+  EXPECT_EQ(Ejecutar({"--en-linea", "--tipos", "101"}), 0) << errores.str();
+
+  auto destino = inst.Compania("002");
+  auto origen = inst.Compania("001");
+  fb::Transaction d(destino);
+  fb::Transaction o(origen);
+  EXPECT_EQ(d.query("select ARTI_COD, ARTI_NOMBRE, ARTI_COSTO from ARTICULO order by ARTI_COD"),
+            (std::vector<fb::Row>{{"A001", "Tornillo", fb::Decimal{1250, -4}},
+                                  {"A002", "Tuerca", fb::Decimal{0, -4}}}));
+  EXPECT_TRUE(d.query("select * from UNIDAD_ARTICULO").empty());
+  EXPECT_TRUE(d.query("select * from CUENTAS").empty());
+  EXPECT_EQ(o.query("select AUDI_ID, AUDI_ENVIO from AUDITORIA order by AUDI_ID"),
+            (std::vector<fb::Row>{{1, "S"}, {2, "N"}, {3, "N"}, {4, "S"}}));
 }
 
 TEST_F(Programa, FailedRowsGiveStatus3) {
@@ -109,6 +142,60 @@ TEST_F(Programa, OfflineWithoutTemplateStops) {
   std::filesystem::remove(inst.dir() / "sop" / "envio.fdb");
   EXPECT_EQ(Ejecutar({}), 1);
   EXPECT_EQ(operador.mensajes.back(), "No se pudo copiar la base de datos para el envio.");
+}
+
+// Without an installation directory the program refuses to run: nothing is
+// sent, and no log is written anywhere (the root of the file system included).
+TEST_F(Programa, WithoutAnInstallationNothingIsSentOrWritten) {
+  Auditar(1, 2, "SI000001");
+  const auto ajustes = inst.dir() / "Lumo" / "NorvaneERP2024.conf";
+  const bool raizTenia = std::filesystem::exists("/ENVIOMANUAL.TXT");
+  for (const char* contenido : {static_cast<const char*>(nullptr), "[General]\nOtro=1\n"}) {
+    SCOPED_TRACE(contenido ? "settings without the value" : "no settings");
+    std::filesystem::remove(ajustes);
+    if (contenido) std::ofstream(ajustes) << contenido;
+    operador.mensajes.clear();
+    EXPECT_EQ(Ejecutar({"--en-linea"}), 2);
+    EXPECT_EQ(operador.mensajes,
+              std::vector<std::string>{
+                  "No se encontró la Clave HKEY_LOCAL_MACHINE\\Software\\Lumo\\NorvaneERP2024\\Directorio"});
+  }
+  EXPECT_FALSE(std::filesystem::exists(inst.dir() / "ENVIOMANUAL.TXT"));
+  EXPECT_FALSE(std::filesystem::exists(inst.dir() / "ERRORENVIO.TXT"));
+  if (!raizTenia) {
+    EXPECT_FALSE(std::filesystem::exists("/ENVIOMANUAL.TXT"));
+  }
+  auto db = inst.Compania("001");
+  fb::Transaction t(db);
+  EXPECT_EQ(t.query("select AUDI_ENVIO from AUDITORIA")[0][0], fb::Value("N"));
+}
+
+// What is answered before signing in: no installation is needed.
+TEST(ProgramWithoutARun, HelpVersionAndBadUsageAreAnsweredWithTheirStatus) {
+  struct Caso {
+    std::vector<std::string> linea;
+    int salida;
+    std::string enSalida;
+    std::string enErrores;
+  };
+  const Caso casos[] = {
+      {{"--help"}, 0, kUso, ""},
+      {{"--version"}, 0, "norvane-envio-cli " NORVANE_VERSION "\n", ""},
+      {{"--servidor-origen", "p", "--foo"}, 2, "",
+       std::string("norvane-envio-cli: opción desconocida: --foo\n") + kUso},
+      {{"--servidor-origen"}, 2, "",
+       std::string("norvane-envio-cli: falta el valor de --servidor-origen\n") + kUso},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.linea.back());
+    test::OperadorGrabador operador;
+    std::ostringstream salida;
+    std::ostringstream errores;
+    EXPECT_EQ(EjecutarPrograma(caso.linea, {}, operador, Consola{salida, errores, {}}), caso.salida);
+    EXPECT_EQ(salida.str(), caso.enSalida);
+    EXPECT_EQ(errores.str(), caso.enErrores);
+    EXPECT_TRUE(operador.mensajes.empty());
+  }
 }
 
 }  // namespace

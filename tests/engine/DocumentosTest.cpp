@@ -9,6 +9,7 @@
 #include "engine/families/DocumentosConReferencias.h"
 #include "engine/families/DocumentosEstandar.h"
 #include "engine/families/Familias.h"
+#include "fb/Error.h"
 #include "fb/Transaction.h"
 #include "tests/support/FilaGenerica.h"
 #include "tests/support/InstalacionPrueba.h"
@@ -380,27 +381,101 @@ void RechazarSegundaLinea(fb::Attachment& destino, const std::string& detalle, c
 
 class DocumentoDe : public DocumentoBase {};
 
-TEST_F(DocumentoDe, ARefusedDetailRowUndoesTheHeaderAndKeepsEarlierRows) {
-  Preparar(Descriptor(11));
+// What a refused audit row is tried on, and where the destination refuses it.
+struct CasoRechazo {
+  const char* nombre;
+  int tido;
+  bool reemplaza;  // the destination holds an earlier copy of the document
+  enum Falla { Encabezado, SegundaLinea, Procedimiento } falla;
+};
+
+class Rechazo : public DocumentoBase, public ::testing::WithParamInterface<CasoRechazo> {
+protected:
+  // Every row of the tables the document touches at the destination.
+  std::vector<std::vector<fb::Row>> Foto() {
+    auto destino = inst.Compania("002");
+    return {Encabezados(destino), Consultar(destino, "select * from " + tipo.detalle + " order by 1, 2"),
+            Consultar(destino, "select * from PUNTOS_CLIENTE_MOV order by 1")};
+  }
+  // Closes the run's connections, so that the destination takes DDL.
+  void Soltar() {
+    sesion.DBEnvio.reset();
+    sesion.origen.reset();
+  }
+};
+
+// A refused row leaves the destination exactly as it was before the row, the
+// row is logged and unsent; once the refusal is gone, a run that omits
+// existing documents sends it whole.
+TEST_P(Rechazo, LeavesTheDestinationAsItWasAndALaterRunSendsTheDocumentWhole) {
+  const auto& caso = GetParam();
+  Preparar(Descriptor(caso.tido));
   std::vector<fb::Row> lineas;
+  fb::Row encabezado;
   {
     auto db = inst.Compania("001");
-    Crear(db, 601, 200, 1, 3);
+    encabezado = Crear(db, 601, 200, 1, 3);
     lineas = Lineas(db, 601);
     auto destino = inst.Compania("002");
-    RechazarSegundaLinea(destino, tipo.detalle, lineas[1][1]);
+    if (caso.reemplaza) Crear(destino, 950, 200, 7, 2);
+  }
+  const auto antes = Foto();
+  {
+    auto destino = inst.Compania("002");
+    switch (caso.falla) {
+      case CasoRechazo::Encabezado:
+        destino.execute("create exception E_PRUEBA_LINEA 'encabezado rechazado'");
+        destino.execute("create trigger PRUEBA_RECHAZO for " + tipo.encabezado +
+                        " before insert or update as begin exception E_PRUEBA_LINEA; end");
+        break;
+      case CasoRechazo::SegundaLinea: RechazarSegundaLinea(destino, tipo.detalle, lineas[1][1]); break;
+      case CasoRechazo::Procedimiento:
+        destino.execute("create exception E_PRUEBA_LINEA 'puntos rechazados'");
+        destino.execute("create trigger PRUEBA_RECHAZO for PUNTOS_CLIENTE_MOV"
+                        " before insert as begin exception E_PRUEBA_LINEA; end");
+        break;
+    }
   }
   Auditar(1, 601, "M", 200);
-  Ejecutar();
-  auto destino = inst.Compania("002");
-  EXPECT_TRUE(Encabezados(destino).empty());
-  // The first row was applied by itself and stays; the loop stopped at the second.
-  const auto quedan = Consultar(destino, "select * from " + tipo.detalle);
-  ASSERT_EQ(quedan.size(), 1u);
-  EXPECT_EQ(quedan[0][1], lineas[0][1]);
+  if (caso.falla == CasoRechazo::Procedimiento) {
+    // The procedure is a statement, not a write: its failure ends the run.
+    EXPECT_THROW(Ejecutar(), fb::Error);
+  } else {
+    EXPECT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+    EXPECT_EQ(resumen.fallidas, 1);
+    EXPECT_NE(test::TempDir::LeerArchivo(inst.dir() / "ERRORENVIO.TXT").find("Error transmitiendo"),
+              std::string::npos);
+  }
+  Soltar();
+  EXPECT_EQ(Foto(), antes);
   EXPECT_EQ(Envio(1), "N");
-  EXPECT_EQ(resumen.fallidas, 1);
+
+  inst.Compania("002").execute("drop trigger PRUEBA_RECHAZO");
+  opciones.Reemplazar = false;
+  Ejecutar();
+  EXPECT_EQ(Envio(1), "S");
+  auto destino = inst.Compania("002");
+  const auto encabezados = Encabezados(destino);
+  ASSERT_EQ(encabezados.size(), 1u);
+  if (caso.reemplaza) {
+    EXPECT_EQ(Foto(), antes);  // omitted: the earlier copy stays whole
+  } else {
+    const std::int64_t id = encabezados[0][0].asInteger();
+    EsperarIguales(encabezado, encabezados[0], Propias(destino));
+    EsperarLineas(lineas, Lineas(destino, id), id);
+    EXPECT_EQ(Puntos(destino, id), tipo.d->procedimientoCierre != nullptr);
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Rechazo,
+    ::testing::Values(CasoRechazo{"Encabezado", 11, false, CasoRechazo::Encabezado},
+                      CasoRechazo{"Linea", 11, false, CasoRechazo::SegundaLinea},
+                      CasoRechazo{"FacturaJuntas", 31, false, CasoRechazo::SegundaLinea},
+                      CasoRechazo{"Procedimiento", 31, false, CasoRechazo::Procedimiento},
+                      CasoRechazo{"ReemplazoLinea", 12, true, CasoRechazo::SegundaLinea},
+                      CasoRechazo{"ReemplazoEncabezado", 33, true, CasoRechazo::Encabezado}),
+    [](const ::testing::TestParamInfo<CasoRechazo>& caso) { return std::string(caso.param.nombre); });
 
 TEST_F(DocumentoDe, ASalesInvoiceWritesAllItsRowsOrNoneAndThenNoPoints) {
   Preparar(Descriptor(31));

@@ -191,9 +191,9 @@ TEST_F(Transferencia_, OfflineCopiesEveryCompletedRowIntoAFreshTransferFile) {
     fb::Transaction t(db);
     return t.query("select AUDI_ID, AUDI_ENVIO, AUDI_COD from AUDITORIA order by AUDI_ID");
   };
-  // Failed or not, both rows travel, with AUDI_ENVIO as it was read.
-  EXPECT_EQ(leer(), (std::vector<fb::Row>{{Value(1), Value("N"), Value("SI000001")},
-                                          {Value(2), Value("N"), Value("EN000001")}}));
+  // A completed row travels, with AUDI_ENVIO as it was read; a failed row is
+  // rolled back with everything else it wrote.
+  EXPECT_EQ(leer(), (std::vector<fb::Row>{{Value(1), Value("N"), Value("SI000001")}}));
 
   // A later run replaces the file: only what it completes is there.
   Auditar({{3, "2024/04/02", "08:00:00", 2, 503, "M", "SI000003"}});
@@ -273,6 +273,157 @@ TEST_F(Transferencia_, TheLockDateIsTheDestinationsConfiguration) {
   despacho.Registrar({2}, [&](ContextoEnvio& c) { vista = c.banderas.FechaBloqueo; });
   Ejecutar();
   EXPECT_EQ(vista, "2024/03/31");
+}
+
+// A handler that writes one CONFIGURACION row at the destination per audit row,
+// keyed by AUDI_ID: what a row leaves behind is visible.
+void EscribirMarca(ContextoEnvio& c, const std::string& filtro = "CONF_MODULO = 'PRUEBA'") {
+  c.AbrirDestino("select * from CONFIGURACION where " + filtro);
+  c.CDestino.Agregar();
+  c.CDestino.Asignar(0, "PRUEBA");
+  c.CDestino.Asignar(1, "FILA");
+  c.CDestino.Asignar(2, c.Auditoria().at(0).toString());
+  c.AplicarDestino();
+}
+
+struct CasoParada {
+  const char* nombre;
+  bool rechazo;  // a cursor refusal; otherwise an error that the run does not capture
+};
+
+class ParadaFueraDeLinea : public Transferencia_, public ::testing::WithParamInterface<CasoParada> {};
+
+// An offline run that stops before its finish marks nothing, says so before
+// anything else, and leaves a fresh transfer file; the next run is complete.
+TEST_P(ParadaFueraDeLinea, MarksNothingAndLeavesAFreshFile) {
+  Auditar({{1, "2024/04/01", "08:00:00", 11, 501, "M", "EN000001"},
+           {2, "2024/04/01", "08:00:01", 11, 502, "M", "EN000002"},
+           {3, "2024/04/01", "08:00:02", 12, 503, "M", "SA000003"}});
+  despacho.Registrar({11}, [](ContextoEnvio& c) { EscribirMarca(c); });
+  if (GetParam().rechazo) {
+    despacho.Registrar({12}, [](ContextoEnvio& c) {
+      c.AbrirDestino("select * from CONFIGURACION");
+      c.CDestino.Agregar();
+      c.AplicarDestino();
+    });
+  } else {
+    despacho.Registrar({12}, [](ContextoEnvio& c) { c.EjecutarDestino("delete from NO_EXISTE"); });
+  }
+  opciones.EnLinea = false;
+  const std::string incompleto = "El archivo de envío quedó incompleto y no debe llevarse al destino.";
+  if (GetParam().rechazo) {
+    EXPECT_EQ(Ejecutar().fin, FinEnvio::Rechazo);
+    EXPECT_EQ(operador.mensajes, std::vector<std::string>{incompleto});
+  } else {
+    EXPECT_THROW(Ejecutar(), fb::Error);
+    EXPECT_EQ(operador.mensajes, std::vector<std::string>{incompleto});  // the handler speaks next
+  }
+  EXPECT_EQ(resumen.enviadas, 0);
+  for (int id : {1, 2, 3}) EXPECT_EQ(Envio(id), "N") << id;
+  EXPECT_FALSE(std::filesystem::exists(inst.dir() / "ENVIOMANUAL.TXT"));
+  sesion.origen.reset();
+  {
+    auto archivo = inst.Abrir("datos/002/envio.fdb");
+    fb::Transaction t(archivo);
+    EXPECT_TRUE(t.query("select * from AUDITORIA").empty());
+    EXPECT_TRUE(t.query("select * from CONFIGURACION where CONF_MODULO = 'PRUEBA'").empty());
+  }
+
+  despacho = Despacho();
+  despacho.Registrar({11, 12}, [](ContextoEnvio& c) { EscribirMarca(c); });
+  operador.mensajes.clear();
+  EXPECT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+  for (int id : {1, 2, 3}) EXPECT_EQ(Envio(id), "S") << id;
+  EXPECT_EQ(Lineas("ENVIOMANUAL.TXT").size(), 3u);
+  auto archivo = inst.Abrir("datos/002/envio.fdb");
+  fb::Transaction t(archivo);
+  EXPECT_EQ(t.query("select * from AUDITORIA").size(), 3u);
+  EXPECT_EQ(t.query("select * from CONFIGURACION where CONF_MODULO = 'PRUEBA'").size(), 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, ParadaFueraDeLinea,
+                         ::testing::Values(CasoParada{"Rechazo", true}, CasoParada{"Error", false}),
+                         [](const ::testing::TestParamInfo<CasoParada>& caso) {
+                           return std::string(caso.param.nombre);
+                         });
+
+// A null AUDI_IDDOC where a handler needs it fails only its own row, in this
+// run and in the next; the stamp of a sent row without one stays valid.
+TEST_F(Transferencia_, ANullDocumentIdentifierFailsOnlyItsRow) {
+  Auditar({{1, "2024/04/01", "08:00:00", 11, 501, "M", "EN000001"},
+           {2, "2024/04/01", "08:00:01", 12, 502, "M", "SA000002"},
+           {3, "2024/04/01", "08:00:02", 2, 503, "M", "SI000003"}});
+  {
+    auto db = inst.Compania("001");
+    db.execute("update AUDITORIA set AUDI_IDDOC = null where AUDI_ID in (1, 3)");
+  }
+  despacho.Registrar({11, 12}, [](ContextoEnvio& c) {
+    EscribirMarca(c);
+    c.QCopia.Abrir("select * from AUDITORIA where AUDI_IDDOC = " + c.AUDI_IDDOC());
+  });
+  for (int corrida = 1; corrida <= 2; ++corrida) {
+    SCOPED_TRACE("run " + std::to_string(corrida));
+    EXPECT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+    EXPECT_EQ(Envio(1), "N");
+    EXPECT_EQ(Envio(2), "S");
+    EXPECT_EQ(Envio(3), "S");  // type 2 has no handler: it never reads the identifier
+  }
+  EXPECT_EQ(Lineas("ERRORENVIO.TXT"),
+            (std::vector<std::string>{"Valor no utilizable en la fila de auditoría 1: AUDI_IDDOC",
+                                      "SYSDBA,Error transmitiendo Entrada de inventario EN000001",
+                                      "Valor no utilizable en la fila de auditoría 1: AUDI_IDDOC",
+                                      "SYSDBA,Error transmitiendo Entrada de inventario EN000001"}));
+  EXPECT_EQ(operador.beeps, 2);
+  sesion.DBEnvio.reset();
+  auto destino = inst.Compania("002");
+  fb::Transaction t(destino);
+  // Row 1 wrote its mark before it failed: rolled back with the row.
+  EXPECT_EQ(t.query("select CONF_PROPIEDAD from CONFIGURACION where CONF_MODULO = 'PRUEBA'"),
+            (std::vector<fb::Row>{{Value("2")}}));
+}
+
+// Inside a row, a failed write is undone by itself and the row's transaction
+// goes on: a later write of the same row still reaches the destination.
+TEST_F(Transferencia_, AFailedWriteLeavesTheRowsTransactionUsable) {
+  Auditar({{1, "2024/04/01", "08:00:00", 11, 501, "M", "EN000001"}});
+  std::vector<bool> errores;
+  despacho.Registrar({11}, [&](ContextoEnvio& c) {
+    EscribirMarca(c);
+    errores.push_back(c.fila.HuboError);
+    EscribirMarca(c, "1 = 0");  // the same key again, unseen by the cursor: the destination refuses it
+    errores.push_back(c.fila.HuboError);
+    // An edit whose row is no longer there: the "exactly one row" check fails.
+    c.AbrirDestino("select * from CONFIGURACION where CONF_MODULO = 'PRUEBA'");
+    c.EjecutarDestino("update CONFIGURACION set CONF_VALOR = 'otro' where CONF_MODULO = 'PRUEBA'");
+    c.CDestino.Editar();
+    c.CDestino.Asignar(3, "mio");
+    c.AplicarDestino();
+    errores.push_back(c.fila.HuboError);
+    // Two inserts in one write, the second refused: the first goes too.
+    c.AbrirDestino("select * from CONFIGURACION where 1 = 0");
+    for (const char* categoria : {"NUEVA", "FILA"}) {
+      c.CDestino.Agregar();
+      c.CDestino.Asignar(0, "PRUEBA");
+      c.CDestino.Asignar(1, categoria);
+      c.CDestino.Asignar(2, "1");
+      c.CDestino.Publicar();
+    }
+    c.AplicarDestino();
+    errores.push_back(c.fila.HuboError);
+    c.AbrirDestino("select * from CONFIGURACION where CONF_MODULO = 'PRUEBA'");
+    c.CDestino.Editar();
+    c.CDestino.Asignar(1, "OTRA");
+    c.AplicarDestino();
+    errores.push_back(c.fila.HuboError);
+  });
+  Ejecutar();
+  EXPECT_EQ(errores, (std::vector<bool>{false, true, true, true, false}));
+  EXPECT_EQ(Envio(1), "S");
+  sesion.DBEnvio.reset();
+  auto destino = inst.Compania("002");
+  fb::Transaction t(destino);
+  EXPECT_EQ(t.query("select CONF_CATEGORIA, CONF_VALOR from CONFIGURACION where CONF_MODULO = 'PRUEBA'"),
+            (std::vector<fb::Row>{{Value("OTRA"), Value("otro")}}));
 }
 
 }  // namespace

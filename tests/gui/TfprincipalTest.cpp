@@ -522,6 +522,49 @@ private slots:
       QCOMPARE(tipo.F_1, std::string(tipo.TIDO_COD == 101 ? "S" : "N"));
   }
 
+  // The article run copies every article with an unsent row, new or not,
+  // and nothing of any other type, an article's own tables included.
+  void envioAutomaticoCopiaLosArticulos() {
+    {
+      fb::Attachment origen = instalacion_->Compania("001");
+      origen.execute(
+          "insert into ARTICULO (ARTI_COD, ARTI_NOMBRE, ARTI_PRECIO) values ('A001', 'Tornillo', 12.5)");
+      origen.execute("insert into ARTICULO (ARTI_COD, ARTI_NOMBRE) values ('A''02', 'Tuerca')");
+      origen.execute("insert into UNIDAD_ARTICULO (ARTI_COD, UNAR_UNIDAD) values ('A001', 'CAJA')");
+      origen.execute("insert into CUENTAS (CUEN_COD, CUEN_NOMBRE) values ('1105', 'Caja')");
+      origen.close();
+      fb::Attachment destino = instalacion_->Compania("002");
+      destino.execute("insert into ARTICULO (ARTI_COD, ARTI_NOMBRE) values ('A''02', 'Vieja')");
+      destino.close();
+    }
+    Auditar(*instalacion_, "001", 101, "A001");
+    Auditar(*instalacion_, "001", 124, "A001");
+    Auditar(*instalacion_, "001", 100, "1105");
+    Auditar(*instalacion_, "001", 101, "A'02");
+    Crear(EnvioAutomatico{"001", "002"});
+    ventana_->show();
+    QTRY_VERIFY(!ventana_->isVisible());
+    QCOMPARE(respondedor_->mensajes, QStringList{kConcluido});
+    QCOMPARE(Envio(*instalacion_, "001", 101), std::string("SS"));
+    QCOMPARE(Envio(*instalacion_, "001", 124), std::string("N"));
+    QCOMPARE(Envio(*instalacion_, "001", 100), std::string("N"));
+
+    fb::Attachment destino = instalacion_->Compania("002");
+    std::vector<fb::Row> articulos, unidades, cuentas;
+    {
+      fb::Transaction t(destino);
+      articulos = t.query("select ARTI_COD, ARTI_NOMBRE, ARTI_PRECIO from ARTICULO order by ARTI_COD");
+      unidades = t.query("select * from UNIDAD_ARTICULO");
+      cuentas = t.query("select * from CUENTAS");
+      t.commit();
+    }
+    destino.close();
+    QCOMPARE(articulos, (std::vector<fb::Row>{{"A'02", "Tuerca", fb::Decimal{0, -2}},
+                                              {"A001", "Tornillo", fb::Decimal{1250, -2}}}));
+    QVERIFY(unidades.empty());
+    QVERIFY(cuentas.empty());
+  }
+
   void envioAutomaticoConUnaCompaniaDesconocida() {
     Auditar(*instalacion_, "001", 101, "A001");
     Crear(EnvioAutomatico{"009", "002"});

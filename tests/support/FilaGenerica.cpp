@@ -58,6 +58,18 @@ std::size_t PosicionDe(const fb::Columns& columnas, const std::string& nombre) {
   throw std::runtime_error("no column " + nombre);
 }
 
+fb::Row SinImportes(const fb::Columns& columnas, fb::Row fila) {
+  for (std::size_t p = 0; p < columnas.size(); ++p)
+    if (columnas[p].isFixedPoint() && columnas[p].nullable) fila.at(p) = fb::Value();
+  return fila;
+}
+
+fb::Row ImportesNulosEnCero(const fb::Columns& columnas, fb::Row fila) {
+  for (std::size_t p = 0; p < columnas.size(); ++p)
+    if (columnas[p].isFixedPoint() && fila.at(p).isNull()) fila[p] = fb::Decimal{0, columnas[p].scale};
+  return fila;
+}
+
 void Insertar(fb::Attachment& db, const std::string& tabla, const fb::Row& fila) {
   std::string marcas;
   for (std::size_t i = 0; i < fila.size(); ++i) marcas += i ? ", ?" : "?";

@@ -1,0 +1,85 @@
+#include "engine/families/CuentasArticulos.h"
+
+#include "engine/ContextoEnvio.h"
+#include "engine/Despacho.h"
+#include "engine/TextoSql.h"
+
+namespace norvane {
+
+namespace {
+
+// An article's update copies every value unchanged: no fixed-point rule.
+constexpr DescriptorMaestro kMaestros[] = {
+    {.tidoCod = 100,
+     .seleccionOrigen = "select * from cuentas where cuen_cod = ",
+     .seleccionDestino = "SELECT * FROM CUENTAS WHERE CUEN_COD = "},
+    {.tidoCod = 101,
+     .seleccionOrigen = "select * from articulo where arti_cod = ",
+     .seleccionDestino = "SELECT * FROM ARTICULO WHERE ARTI_COD = ",
+     .reglaEnEdicion = false},
+};
+
+// The prices keep their list first: their second key is position 0.
+constexpr SubtablaArticulo kSubtablas[] = {
+    {.tidoCod = 124,
+     .borrado = "DELETE from unidad_articulo where arti_cod = ",
+     .seleccionOrigen = "select * from unidad_articulo where arti_cod = ",
+     .seleccionDestino = "SELECT * from UNIDAD_ARTICULO where arti_cod = ",
+     .segunda = SegundaClave{.clausula = " AND UNAR_UNIDAD = ", .posicion = 1}},
+    {.tidoCod = 125,
+     .borrado = "DELETE from BARRAS_ARTICULO where arti_cod = ",
+     .seleccionOrigen = "select * from barras_articulo where arti_cod = ",
+     .seleccionDestino = "SELECT * from BARRAS_ARTICULO where arti_cod = ",
+     .segunda = SegundaClave{.clausula = " AND COBA_COD = ", .posicion = 1}},
+    {.tidoCod = 126,
+     .borrado = "DELETE from PRECIOS_ARTICULO where arti_cod = ",
+     .seleccionOrigen = "select * from PRECIOS_ARTICULO where arti_cod = ",
+     .seleccionDestino = "SELECT * from PRECIOS_ARTICULO where arti_cod = ",
+     .segunda = SegundaClave{.clausula = " AND LIPR_COD = ", .posicion = 0}},
+    {.tidoCod = 127,
+     .seleccionOrigen = "select * from contabil_articulo where arti_cod = ",
+     .seleccionDestino = "SELECT * from CONTABIL_ARTICULO where arti_cod = "},
+    {.tidoCod = 128,
+     .borrado = "DELETE from articulos_producto where arti_cod = ",
+     .seleccionOrigen = "select * from articulos_producto where arti_cod = ",
+     .seleccionDestino = "SELECT * from ARTICULOS_PRODUCTO where arti_cod = ",
+     .segunda = SegundaClave{.clausula = " AND ARPR_ITEM = ", .posicion = 1, .citada = false}},
+};
+
+}  // namespace
+
+std::span<const DescriptorMaestro> DescriptoresCuentasArticulos() { return kMaestros; }
+std::span<const SubtablaArticulo> SubtablasArticulo() { return kSubtablas; }
+
+void CopiarSubtablaArticulo(ContextoEnvio& c, const SubtablaArticulo& s) {
+  const std::string articulo = Citar(c.AUDI_COD());
+  // Only the delete makes the destination equal to the origin; offline the
+  // transfer file only gathers rows.
+  if (s.borrado && c.banderas.EnLinea && c.AUDI_OPER() == "D")
+    c.EjecutarDestino(s.borrado + articulo);
+
+  // Every write is tried; the row fails when any of them failed, not only
+  // the last one.
+  bool fallo = false;
+  c.QCopia.Abrir(s.seleccionOrigen + articulo);
+  for (c.QCopia.Primero(); !c.QCopia.Eof(); c.QCopia.Siguiente()) {
+    std::string busqueda = s.seleccionDestino + articulo;
+    if (s.segunda) {
+      const fb::Value& valor = c.QCopia.Fila().at(static_cast<std::size_t>(s.segunda->posicion));
+      busqueda += s.segunda->clausula;
+      busqueda += s.segunda->citada ? Citar(valor.toString()) : valor.toString();
+    }
+    fallo = EscribirMaestro(c, c.QCopia, busqueda) || fallo;
+  }
+  c.QCopia.Cerrar();
+  c.fila.HuboError = fallo;
+}
+
+void RegistrarCuentasArticulos(Despacho& despacho) {
+  for (const auto& d : kMaestros)
+    despacho.Registrar({d.tidoCod}, [&d](ContextoEnvio& c) { EnviarMaestro(c, d); });
+  for (const auto& s : kSubtablas)
+    despacho.Registrar({s.tidoCod}, [&s](ContextoEnvio& c) { CopiarSubtablaArticulo(c, s); });
+}
+
+}  // namespace norvane
