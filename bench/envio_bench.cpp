@@ -52,7 +52,8 @@ long DetallesACopiar(const fs::path& dir) {
     for (const auto& fila : t.query("select AUDI_IDDOC from AUDITORIA where TIDO_COD = ? and "
                                     "AUDI_OPER not in ('D', 'A') and AUDI_ENVIO = 'N'",
                                     {d->tidoCod})) {
-      // "select * from X where x_id = " + id, for every detail table
+      // "select * from X where x_id = " + id, for each detail table (a
+      // header-only document has none)
       for (const auto& detalle : d->detalles) {
         std::string texto = detalle.seleccionOrigen;
         texto.replace(0, 8, "select count(*)");

@@ -2,8 +2,16 @@
 
 #include <optional>
 #include <span>
+#include <string>
 
 namespace norvane {
+
+class ContextoEnvio;
+struct DescriptorDocumento;
+
+// Builds the destination lookup of a document that prefix and number alone
+// do not find (a bank document is numbered per bank account).
+using ArmarBusqueda = std::string (*)(const ContextoEnvio&, const DescriptorDocumento&);
 
 struct TablaReferencias;  // engine/Referencias.h
 
@@ -79,6 +87,8 @@ struct DescriptorDocumento {
   std::optional<ReferenciaEncabezado> referenciaEncabezado{};
   std::optional<ColumnaImplicada> implicada{};
   const char* procedimientoCierre = nullptr;  // + NuevoId + ",NULL,NULL)"
+  // In place of lookup + quoted prefix + number clause + quoted number.
+  ArmarBusqueda busquedaPropia = nullptr;
 };
 
 }  // namespace norvane

@@ -86,7 +86,8 @@ void EnviarDetalles(ContextoEnvio& c, std::span<const TablaDetalle> tablas) {
 
 void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
   const std::string busqueda =
-      Busqueda(d.busqueda, d.clausulaNumero, PartirCodigo(c.AUDI_COD(), d.largoNumero));
+      d.busquedaPropia ? d.busquedaPropia(c, d)
+                       : Busqueda(d.busqueda, d.clausulaNumero, PartirCodigo(c.AUDI_COD(), d.largoNumero));
   const std::string operacion = c.AUDI_OPER();
 
   if (operacion == "D") {

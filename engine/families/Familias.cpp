@@ -1,7 +1,9 @@
 #include "engine/families/Familias.h"
 
 #include "engine/families/Catalogos.h"
+#include "engine/families/Comprobantes.h"
 #include "engine/families/CuentasArticulos.h"
+#include "engine/families/DocumentosBancarios.h"
 #include "engine/families/DocumentosConReferencias.h"
 #include "engine/families/DocumentosEstandar.h"
 #include "engine/families/Egresos.h"
@@ -18,6 +20,8 @@ Despacho DespachoCompleto() {
   RegistrarNotasAplicacionesAnticipos(despacho);
   RegistrarTesoreria(despacho);
   RegistrarEgresos(despacho);
+  RegistrarComprobantes(despacho);
+  RegistrarDocumentosBancarios(despacho);
   RegistrarCuentasArticulos(despacho);
   RegistrarCatalogos(despacho);
   RegistrarInterfaz(despacho);
@@ -28,7 +32,7 @@ std::vector<const DescriptorDocumento*> DescriptoresDocumento() {
   std::vector<const DescriptorDocumento*> todos;
   for (const auto tabla : {DescriptoresDocumentosEstandar(), DescriptoresDocumentosConReferencias(),
                            DescriptoresNotasAplicacionesAnticipos(), DescriptoresTesoreria(),
-                           DescriptoresEgresos()})
+                           DescriptoresEgresos(), DescriptoresDocumentosBancarios()})
     for (const auto& d : tabla) todos.push_back(&d);
   return todos;
 }
