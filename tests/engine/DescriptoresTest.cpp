@@ -159,5 +159,17 @@ TEST(Descriptores, TheDemoFamiliesUseTheEnginesTables) {
   }
 }
 
+// Every type of the dispatch table has its handler, and nothing else has one.
+TEST(Descriptores, TheDispatchHandlesExactlyTheTypesOfEveryFamily) {
+  const std::set<int> tipos = {1,   11,  12,  13,  14,  15,  16,  17,  18,  22,  23,  25,  32,
+                               34,  35,  21,  24,  31,  33,  41,  42,  43,  45,  51,  52,  53,
+                               55,  61,  65,  62,  63,  64,  66,  71,  72,  73,  74,  75,  76,
+                               77,  100, 101, 124, 125, 126, 127, 128, 102, 103, 104, 105, 106,
+                               201, 202, 203, 204, 205, 111, 112, 113, 114, 115, 116, 117};
+  const Despacho despacho = DespachoCompleto();
+  for (int t = -1; t <= 300; ++t)
+    EXPECT_EQ(despacho.Buscar(t) != nullptr, tipos.count(t) == 1) << "type " << t;
+}
+
 }  // namespace
 }  // namespace norvane
