@@ -9,6 +9,7 @@
 #include "fb/Error.h"
 #include "fb/Transaction.h"
 #include "tests/support/FilaGenerica.h"
+#include "tests/support/EnvioPrueba.h"
 #include "tests/support/InstalacionPrueba.h"
 #include "tests/support/OperadorGrabador.h"
 
@@ -49,10 +50,9 @@ void RechazarLinea(fb::Attachment& db, const std::string& tabla, int item, const
              ") then exception E_" + nombre + "; end");
 }
 
-class Comprobante : public ::testing::Test {
+class Comprobante : public test::EnvioPrueba {
 protected:
   Comprobante() {
-    opciones = inst.Firmar(sesion);
     for (auto& t : opciones.Ctipodoc) t.F_1 = t.TIDO_COD == 1 ? "S" : "N";
     // No lock date unless a test sets one.
     auto destino = inst.Compania("002");
@@ -104,17 +104,6 @@ protected:
     Auditar(auditId, iddoc, oper, Value(codigo.tipo), codigo.prefijo + codigo.numero);
   }
 
-  ResultadoEnvio Ejecutar() {
-    Transferencia run(sesion, operador, DespachoCompleto());
-    auto r = run.Ejecutar(opciones);
-    resumen = run.Resumen();
-    return r;
-  }
-
-  std::vector<fb::Row> Consultar(fb::Attachment& db, const std::string& sql, const fb::Row& p = {}) {
-    fb::Transaction t(db);
-    return t.query(sql, p);
-  }
   std::vector<fb::Row> Encabezados(fb::Attachment& db) {
     return Consultar(db, "select * from " + kEncabezado + " order by 1");
   }
@@ -124,11 +113,6 @@ protected:
   std::size_t TodasLasLineas(fb::Attachment& db, std::size_t set) {
     return Consultar(db, "select * from " + kAsientos[set]).size();
   }
-  std::string Envio(int auditId) {
-    auto db = inst.Compania("001");
-    return Consultar(db, "select AUDI_ENVIO from AUDITORIA where AUDI_ID = ?", {auditId})[0][0].asText();
-  }
-  std::string Errores() const { return test::TempDir::LeerArchivo(inst.dir() / "ERRORENVIO.TXT"); }
 
   // Every position of `real` equals `esperada`, but those in `salvo`.
   static void EsperarIguales(const fb::Row& esperada, const fb::Row& real, std::initializer_list<std::size_t> salvo) {
@@ -139,11 +123,6 @@ protected:
     }
   }
 
-  test::InstalacionPrueba inst;
-  Sesion sesion;
-  OpcionesEnvio opciones;
-  test::OperadorGrabador operador;
-  ResumenEnvio resumen;
 };
 
 class ComprobanteNuevo : public Comprobante, public ::testing::WithParamInterface<bool> {};

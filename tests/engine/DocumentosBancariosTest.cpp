@@ -10,6 +10,7 @@
 #include "fb/Error.h"
 #include "fb/Transaction.h"
 #include "tests/support/FilaGenerica.h"
+#include "tests/support/EnvioPrueba.h"
 #include "tests/support/InstalacionPrueba.h"
 #include "tests/support/OperadorGrabador.h"
 
@@ -31,14 +32,13 @@ const DescriptorDocumento& Bancario(int tidoCod) {
   throw std::runtime_error("no bank descriptor for " + std::to_string(tidoCod));
 }
 
-class Bancaria : public ::testing::Test {
+class Bancaria : public test::EnvioPrueba {
 protected:
   void Preparar(const DescriptorDocumento& descriptor) {
     d = &descriptor;
     encabezado = NombreTras(d->busqueda, "FROM ");
     numero = NombreTras(d->clausulaNumero, "AND ");
     if (!d->detalles.empty()) detalle = NombreTras(d->detalles[0].seleccionDestino, "FROM ");
-    opciones = inst.Firmar(sesion);
     for (auto& t : opciones.Ctipodoc) t.F_1 = t.TIDO_COD == d->tidoCod ? "S" : "N";
   }
 
@@ -87,17 +87,6 @@ protected:
          "PQ" + Numero(n), tico});
   }
 
-  ResultadoEnvio Ejecutar() {
-    Transferencia run(sesion, operador, DespachoCompleto());
-    auto r = run.Ejecutar(opciones);
-    resumen = run.Resumen();
-    return r;
-  }
-
-  std::vector<fb::Row> Consultar(fb::Attachment& db, const std::string& sql, const fb::Row& p = {}) {
-    fb::Transaction t(db);
-    return t.query(sql, p);
-  }
   std::vector<fb::Row> Encabezados(fb::Attachment& db) {
     return Consultar(db, "select * from " + encabezado + " order by 1");
   }
@@ -110,11 +99,6 @@ protected:
     if (detalle.empty()) return {};
     return Consultar(db, "select * from " + detalle + " where CONS_ID = ? order by 2", {id});
   }
-  std::string Envio(int auditId) {
-    auto db = inst.Compania("001");
-    return Consultar(db, "select AUDI_ENVIO from AUDITORIA where AUDI_ID = ?", {auditId})[0][0].asText();
-  }
-  std::string Errores() const { return test::TempDir::LeerArchivo(inst.dir() / "ERRORENVIO.TXT"); }
 
   // `real` is `origen` sent with the fixed-point rule, under `id`.
   void EsperarCopia(const fb::Row& origen, const fb::Row& real, std::int64_t id, const fb::Columns& columnas) {
@@ -140,11 +124,6 @@ protected:
   std::string encabezado;
   std::string numero;
   std::string detalle;  // empty for the header-only documents
-  test::InstalacionPrueba inst;
-  Sesion sesion;
-  OpcionesEnvio opciones;
-  test::OperadorGrabador operador;
-  ResumenEnvio resumen;
 };
 
 class Bancarios : public Bancaria, public ::testing::WithParamInterface<std::tuple<std::size_t, bool>> {

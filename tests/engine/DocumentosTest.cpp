@@ -12,6 +12,7 @@
 #include "fb/Error.h"
 #include "fb/Transaction.h"
 #include "tests/support/FilaGenerica.h"
+#include "tests/support/EnvioPrueba.h"
 #include "tests/support/InstalacionPrueba.h"
 #include "tests/support/OperadorGrabador.h"
 
@@ -87,11 +88,10 @@ const DescriptorDocumento& Descriptor(int tidoCod) {
   throw std::runtime_error("no descriptor for " + std::to_string(tidoCod));
 }
 
-class DocumentoBase : public ::testing::Test {
+class DocumentoBase : public test::EnvioPrueba {
 protected:
   void Preparar(const DescriptorDocumento& d) {
     tipo = TipoDe(d);
-    opciones = inst.Firmar(sesion);
     for (auto& t : opciones.Ctipodoc) t.F_1 = t.TIDO_COD == tipo.d->tidoCod ? "S" : "N";
   }
 
@@ -123,27 +123,12 @@ protected:
          oper, tipo.prefijo + tipo.Numero(numero)});
   }
 
-  ResultadoEnvio Ejecutar() {
-    Transferencia run(sesion, operador, DespachoCompleto());
-    auto r = run.Ejecutar(opciones);
-    resumen = run.Resumen();
-    return r;
-  }
-
-  std::vector<fb::Row> Consultar(fb::Attachment& db, const std::string& sql, const fb::Row& p = {}) {
-    fb::Transaction t(db);
-    return t.query(sql, p);
-  }
   std::vector<fb::Row> Encabezados(fb::Attachment& db) {
     return Consultar(db, "select * from " + tipo.encabezado + " order by 1");
   }
   std::vector<fb::Row> Lineas(fb::Attachment& db, std::int64_t id) {
     return Consultar(db, "select * from " + tipo.detalle + " where " +
                              test::Columnas(db, tipo.detalle)[0].field + " = ? order by 2", {id});
-  }
-  std::string Envio(int auditId) {
-    auto db = inst.Compania("001");
-    return Consultar(db, "select AUDI_ENVIO from AUDITORIA where AUDI_ID = ?", {auditId})[0][0].asText();
   }
   bool Puntos(fb::Attachment& db, std::int64_t id) {
     return !Consultar(db, "select 1 from PUNTOS_CLIENTE_MOV where TIDO_COD = ? and PCMO_IDDOC = ?",
@@ -182,11 +167,6 @@ protected:
   }
 
   Tipo tipo;
-  test::InstalacionPrueba inst;
-  Sesion sesion;
-  OpcionesEnvio opciones;
-  test::OperadorGrabador operador;
-  ResumenEnvio resumen;
 };
 
 class Documentos : public DocumentoBase, public ::testing::WithParamInterface<std::size_t> {
