@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <stdexcept>
 
 #include "engine/ContextoEnvio.h"
 #include "engine/EnviarDocumento.h"
@@ -456,6 +458,104 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoRechazo{"ReemplazoLinea", 12, true, CasoRechazo::SegundaLinea},
                       CasoRechazo{"ReemplazoEncabezado", 33, true, CasoRechazo::Encabezado}),
     [](const ::testing::TestParamInfo<CasoRechazo>& caso) { return std::string(caso.param.nombre); });
+
+// A stop between a row's destination commit and its origin mark.
+struct CasoParada {
+  const char* nombre;
+  bool enLinea;
+  bool reemplazar;  // the second run replaces documents that exist
+};
+
+class Parada : public DocumentoBase, public ::testing::WithParamInterface<CasoParada> {};
+
+// The run stops (the hook throws) right after the first row's destination
+// commit: online the document is at the destination whole and its audit row
+// unsent; offline the file is replaced and nothing is marked. The document
+// then changes at the origin, and the next run sends the row again: found by
+// its code and replaced whole, or omitted, never a second copy.
+TEST_P(Parada, AStopBeforeTheMarkSendsTheRowAgainWithoutADuplicate) {
+  const auto& caso = GetParam();
+  Preparar(Descriptor(11));
+  opciones.EnLinea = caso.enLinea;
+  {
+    auto db = inst.Compania("001");
+    Crear(db, 801, 401, 1, 3);
+    Crear(db, 802, 402, 2, 2);
+  }
+  Auditar(1, 801, "M", 401);
+  Auditar(2, 802, "M", 402);
+  int llamadas = 0;
+  EXPECT_THROW(Ejecutar([&] {
+                 ++llamadas;
+                 throw std::runtime_error("parada");
+               }),
+               std::runtime_error);
+  EXPECT_EQ(llamadas, 1);
+  EXPECT_EQ(Envio(1), "N");
+  EXPECT_EQ(Envio(2), "N");
+
+  std::vector<fb::Row> primera;  // the destination's copy after the stop
+  std::vector<fb::Row> lineasPrimera;
+  {
+    auto destino = caso.enLinea ? inst.Compania("002") : inst.Abrir("datos/002/envio.fdb");
+    primera = Encabezados(destino);
+    if (caso.enLinea) {
+      auto origen = inst.Compania("001");
+      ASSERT_EQ(primera.size(), 1u);
+      EXPECT_EQ(primera[0][test::PosicionDe(test::Columnas(destino, tipo.encabezado), tipo.numero)],
+                Value(tipo.Numero(401)));
+      lineasPrimera = Lineas(destino, primera[0][0].asInteger());
+      EsperarIguales(Encabezados(origen)[0], primera[0], Propias(destino));
+      EsperarLineas(Lineas(origen, 801), lineasPrimera, primera[0][0].asInteger());
+    } else {
+      EXPECT_TRUE(primera.empty());  // a fresh copy of the template
+      EXPECT_TRUE(Consultar(destino, "select * from " + tipo.detalle).empty());
+    }
+  }
+
+  fb::Row encabezado;
+  std::vector<fb::Row> lineas;
+  {
+    auto db = inst.Compania("001");
+    db.execute("update ENTRADAS set ENTR_DESCRIPCION = 'cambiada' where ENTR_ID = 801");
+    fb::Row linea = test::FilaGenerica(test::Columnas(db, tipo.detalle), 99);
+    linea[0] = 801;
+    test::Insertar(db, tipo.detalle, linea);
+    encabezado = Encabezados(db)[0];
+    lineas = Lineas(db, 801);
+  }
+  opciones.Reemplazar = caso.reemplazar;
+  EXPECT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+  EXPECT_EQ(resumen.enviadas, 2);
+  EXPECT_EQ(resumen.fallidas, 0);
+  EXPECT_EQ(Envio(1), "S");
+  EXPECT_EQ(Envio(2), "S");
+
+  auto destino = caso.enLinea ? inst.Compania("002") : inst.Abrir("datos/002/envio.fdb");
+  const auto encabezados = Encabezados(destino);
+  ASSERT_EQ(encabezados.size(), 2u);  // one copy of each document
+  const auto posNumero = test::PosicionDe(test::Columnas(destino, tipo.encabezado), tipo.numero);
+  const auto& copia = encabezados[0][posNumero] == Value(tipo.Numero(401)) ? encabezados[0] : encabezados[1];
+  const std::int64_t id = copia[0].asInteger();
+  if (caso.enLinea) {
+    EXPECT_EQ(id, primera[0][0].asInteger());  // found by its code, kept its identifier
+  }
+  if (caso.reemplazar) {
+    EsperarIguales(encabezado, copia, Propias(destino));
+    EsperarLineas(lineas, Lineas(destino, id), id);
+  } else {
+    EXPECT_EQ(copia, primera[0]);  // omitted: the copy sent before the stop, whole
+    EXPECT_EQ(Lineas(destino, id), lineasPrimera);
+  }
+  EXPECT_EQ(Consultar(destino, "select count(*) from " + tipo.detalle)[0][0].asInteger(),
+            static_cast<std::int64_t>(Lineas(destino, id).size()) + 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Parada,
+    ::testing::Values(CasoParada{"EnLineaReemplaza", true, true}, CasoParada{"EnLineaOmite", true, false},
+                      CasoParada{"FueraDeLinea", false, true}),
+    [](const ::testing::TestParamInfo<CasoParada>& caso) { return std::string(caso.param.nombre); });
 
 TEST_F(DocumentoDe, ASalesInvoiceWritesAllItsRowsOrNoneAndThenNoPoints) {
   Preparar(Descriptor(31));

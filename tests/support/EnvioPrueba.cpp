@@ -25,8 +25,9 @@ void EnvioPrueba::Auditar(int auditId, int tido, const fb::Value& iddoc, const s
        tido, iddoc, oper, cod});
 }
 
-ResultadoEnvio EnvioPrueba::Ejecutar() {
+ResultadoEnvio EnvioPrueba::Ejecutar(std::function<void()> trasConfirmar) {
   Transferencia run(sesion, operador, DespachoCompleto());
+  run.trasConfirmarDestino = std::move(trasConfirmar);
   auto r = run.Ejecutar(opciones);
   resumen = run.Resumen();
   return r;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -28,7 +29,9 @@ protected:
   // An unsent audit row of 001; rows follow each other by `auditId`.
   void Auditar(int auditId, int tido, const fb::Value& iddoc, const std::string& oper,
                const std::string& cod);
-  ResultadoEnvio Ejecutar();
+  // `trasConfirmar`: the run's hook between a row's destination commit and
+  // its origin mark.
+  ResultadoEnvio Ejecutar(std::function<void()> trasConfirmar = {});
 
   // Where the run writes: company 002 online, the transfer file offline.
   fb::Attachment Destino() const;
