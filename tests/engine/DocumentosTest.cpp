@@ -267,6 +267,30 @@ TEST_P(Documentos, ReplaceKeepsTheDestinationIdentifierAndSendsTheDetailAgain) {
   EXPECT_EQ(Envio(1), "S");
 }
 
+// The code goes into the destination's search as quoted text: a quote in
+// the prefix neither breaks the search nor keeps it from finding the copy.
+TEST_P(Documentos, ACodeWithAQuoteFindsTheDestinationsCopy) {
+  tipo.prefijo = "P'";
+  fb::Row origen;
+  {
+    auto db = inst.Compania("001");
+    origen = Crear(db, 509, 132, 12);
+    auto destino = inst.Compania("002");
+    Crear(destino, 782, 132, 13, 3);
+  }
+  Auditar(1, 509, "M", 132);
+  ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+  auto destino = inst.Compania("002");
+  const auto encabezados = Encabezados(destino);
+  ASSERT_EQ(encabezados.size(), 1u);  // replaced, not added
+  EXPECT_EQ(encabezados[0][0], Value(782));
+  auto salvo = Propias(destino);
+  if (tipo.d->referenciaFactura) salvo.insert(static_cast<std::size_t>(tipo.d->referenciaFactura->posicionId));
+  EsperarIguales(origen, encabezados[0], salvo);
+  EXPECT_EQ(Lineas(destino, 782).size(), 2u);
+  EXPECT_EQ(Envio(1), "S");
+}
+
 TEST_P(Documentos, OmittedWhenItExistsAndNothingIsReplaced) {
   fb::Row anterior;
   {

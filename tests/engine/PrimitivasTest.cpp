@@ -34,6 +34,7 @@ create table OBLIGATORIA (ID integer not null primary key, A varchar(5) not null
                           B integer not null, C integer);
 create table CON_CHECK (ID integer not null primary key, V integer check (V > 0));
 create table NOTAS (ID integer, NOTA blob sub_type text, X varchar(5));
+create table SIN_CLAVE (A integer, B varchar(5));
 create generator GEN_PRUEBA;
 set generator GEN_PRUEBA to 1000;
 create view cambie_id_prueba (ID) as select gen_id(GEN_PRUEBA, 1) from rdb$database;
@@ -41,6 +42,9 @@ create view cambie_id_vacia (ID) as select 1 from rdb$database where 1 = 0;
 create view cambie_id_nula (ID) as select cast(null as integer) from rdb$database;
 insert into DESTINO values (7, 1, 1, 1, 'siete');
 insert into NOTAS values (1, 'texto largo', null);
+insert into SIN_CLAVE values (1, 'x');
+insert into SIN_CLAVE values (1, 'x');
+insert into SIN_CLAVE values (2, 'y');
 )";
 
 class Primitivas : public ::testing::Test {
@@ -216,6 +220,85 @@ TEST_F(Primitivas, ServerMessagesOfSeveralLinesAreOneLogLineAndTheLogGrows) {
   EXPECT_TRUE(std::regex_match(Errores(), std::regex("([^,]+,[^,]+," + linea + "){2}")))
       << Errores();
 }
+
+// An edit or delete is written only when the destination holds its row
+// exactly once: SIN_CLAVE has no key and holds (1, 'x') twice, so an edit of
+// one of them would change both; a row changed underneath is found by none.
+struct CasoIdentificacion {
+  const char* nombre;
+  const char* select;     // what the cursor holds; its first row is the one changed
+  const char* antes;      // run at the destination after the cursor read its rows, or ""
+  bool borrar;            // delete the row instead of editing it
+  const char* registrado; // the error log's message (the capture drops its last character)
+  bool enFila;            // inside an audit row's transaction (under a savepoint); set below
+};
+
+std::string NombreCaso(const CasoIdentificacion& c) {
+  return std::string(c.nombre) + (c.enFila ? "EnFila" : "SinFila");
+}
+
+void PrintTo(const CasoIdentificacion& c, std::ostream* os) { *os << NombreCaso(c); }
+
+class IdentificacionFila : public Primitivas,
+                           public ::testing::WithParamInterface<CasoIdentificacion> {};
+
+TEST_P(IdentificacionFila, AWriteThatDoesNotMatchExactlyOneRowFailsAndChangesNothing) {
+  const auto& caso = GetParam();
+  auto& c = *contexto;
+  if (caso.enFila) destino->IniciarFila();
+  c.AbrirDestino(caso.select);
+  ASSERT_FALSE(c.CDestino.Eof());
+  if (*caso.antes) c.EjecutarDestino(caso.antes);
+  const std::string todas = "select A, B from SIN_CLAVE order by A, B";
+  // Read in the same transaction as the write: what the write must leave.
+  const auto filasAntes = destino->Consultar(todas).filas;
+  if (caso.borrar) {
+    c.CDestino.Borrar();
+  } else {
+    c.CDestino.Editar();
+    c.CDestino.Asignar(1, Value("z"));
+  }
+  c.AplicarDestino();
+  EXPECT_TRUE(c.fila.HuboError);
+  EXPECT_EQ(operador.beeps, 1);
+  EXPECT_TRUE(std::regex_match(
+      Errores(), std::regex(std::string("\\d{4}/\\d\\d/\\d\\d,[^,]+,") + caso.registrado + "\r\n")))
+      << Errores();
+  EXPECT_EQ(destino->Consultar(todas).filas, filasAntes);
+  if (caso.enFila) {
+    // The row goes on after its refused write: what it commits holds none of it.
+    destino->ConfirmarFila();
+    EXPECT_EQ(Destinos(todas), filasAntes);
+  }
+}
+
+const CasoIdentificacion kIdentificacion[] = {
+    {"EdicionDeDosFilasIguales", "select * from SIN_CLAVE where A = 1", "", false,
+     "Update affected more than 1 record", false},
+    {"BorradoDeDosFilasIguales", "select * from SIN_CLAVE where A = 1", "", true,
+     "Update affected more than 1 record", false},
+    {"EdicionDeFilaCambiada", "select * from SIN_CLAVE where A = 2",
+     "update SIN_CLAVE set B = 'w' where A = 2", false,
+     "Record not found or changed by another use", false},
+    {"BorradoDeFilaCambiada", "select * from SIN_CLAVE where A = 2",
+     "update SIN_CLAVE set B = 'w' where A = 2", true,
+     "Record not found or changed by another use", false},
+};
+
+std::vector<CasoIdentificacion> EnAmbasTransacciones() {
+  std::vector<CasoIdentificacion> casos;
+  for (bool enFila : {false, true})
+    for (auto caso : kIdentificacion) {
+      caso.enFila = enFila;
+      casos.push_back(caso);
+    }
+  return casos;
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, IdentificacionFila, ::testing::ValuesIn(EnAmbasTransacciones()),
+                         [](const ::testing::TestParamInfo<CasoIdentificacion>& parametro) {
+                           return NombreCaso(parametro.param);
+                         });
 
 TEST_F(Primitivas, AsignarIdGivesTheViewsIdentifierOrReportsTheEmptyView) {
   auto& c = *contexto;

@@ -23,6 +23,14 @@ void PrintTo(const CasoLista& caso, std::ostream* os) { *os << caso.nombre; }
 
 const std::string k255(255, 'x');
 const std::string k256(256, 'y');
+const std::string kMuyLarga(100000, 'z');
+
+// Every byte from 0x80 to 0xFF, in order.
+std::string BytesAltos() {
+  std::string bytes;
+  for (int b = 0x80; b <= 0xFF; ++b) bytes.push_back(static_cast<char>(b));
+  return bytes;
+}
 
 const CasoLista kCasos[] = {
     {"DosLineasCRLF", "srv1:/norvane\r\nsrv2:/norvane\r\n", {"srv1:/norvane", "srv2:/norvane"}},
@@ -45,6 +53,37 @@ const CasoLista kCasos[] = {
     {"Linea256SeDeja", "a\n" + k256 + "\r\nb\n", {"a", "b"}},
     {"Linea256AlFinalSeDeja", "a\n" + k256 + "\n", {"a"}},
     {"BytesAltosIntactos", "c\xf3mputo\xff\n", {"c\xf3mputo\xff"}},
+    // Zero bytes: the entry ends at the first one, the line still ends at its
+    // line end, and the next line is whole.
+    {"VariosCerosEnLaLinea", "a\0b\0c\nd\n"s, {"a", "d"}},
+    {"CeroAntesDelFin", "srv\0\r\nsig\r\n"s, {"srv", "sig"}},
+    {"LineaSoloDeCeros", "\0\0\0\nx\n"s, {"", "x"}},
+    {"CeroNoTerminaLaLinea", "a\0\nb\0c\n"s, {"a", "b"}},
+    // The length counts every byte of the line, those after a zero too.
+    {"CeroEnLineaDe256SeDeja", "a\n" + std::string(3, 's') + '\0' + std::string(252, 'b') + "\nc\n",
+     {"a", "c"}},
+    // Binary bytes other than the line ends are part of the entry.
+    {"BytesDeControlIntactos", "\x01srv\x02\x7f\t\n\x01\n", {"\x01srv\x02\x7f\t", "\x01"}},
+    {"TodosLosBytesAltos", "a\n" + BytesAltos() + "\nb\n", {"a", BytesAltos(), "b"}},
+    {"BytesAltosTrasCR", "a\r\x80" "b\n", {"a", "b"}},
+    // Overlong lines are left out wherever they are; their neighbours stay.
+    {"LineaLargaAlPrincipio", k256 + "\na\n", {"a"}},
+    {"LineaMuyLargaEntreOtras", "a\r\n" + kMuyLarga + "\r\nb\r\n", {"a", "b"}},
+    {"DosLineasLargasSeguidas", k256 + "\n" + kMuyLarga + "\nb\n", {"b"}},
+    {"LineaLargaTerminadaEnCR", "a\n" + k256 + "\rXb\n", {"a", "b"}},
+    {"LineaLargaSinFinAlFinal", "a\n" + kMuyLarga, {"a"}},
+    {"Linea255TrasLinea256", k256 + "\n" + k255 + "\n", {k255}},
+    // A last line without a line end is lost, whatever ended the ones before.
+    {"UltimaSinFinTrasCRLF", "a\r\nb\r\nc", {"a", "b"}},
+    {"UltimaSinFinTrasCR", "a\rXb", {"a"}},
+    // CR alone ends the line and takes the next byte with it.
+    {"SoloCRComoFin", "uno\rXdos\rYtres\r", {"uno", "dos", "tres"}},
+    {"SoloCRPierdeLaPrimeraLetra", "uno\rdos\r", {"uno", "os"}},
+    {"CRLFTrasLineaVacia", "\r\n\r\na\r\n", {"", "", "a"}},
+    // Only line ends.
+    {"SoloUnLF", "\n", {""}},
+    {"SoloUnCRLF", "\r\n", {""}},
+    {"SoloUnCero", "\0"s, {}},
 };
 
 class LeerServidoresTest : public ::testing::TestWithParam<CasoLista> {};
