@@ -32,7 +32,11 @@ QComboBox* ListaServidores(const std::vector<std::string>& servidores, const cha
 QLineEdit* Campo(const char* nombre, bool clave) {
   auto* campo = new QLineEdit;
   campo->setObjectName(nombre);
-  if (clave) campo->setEchoMode(QLineEdit::Password);
+  if (clave) {
+    campo->setEchoMode(QLineEdit::Password);
+    // One "*" for each character typed, whatever the style would draw.
+    campo->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+  }
   return campo;
 }
 

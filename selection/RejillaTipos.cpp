@@ -1,5 +1,7 @@
 #include "selection/RejillaTipos.h"
 
+#include <QMouseEvent>
+
 #include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -122,6 +124,15 @@ void RejillaTipos::AjustarOperacion() {
   ajustando_ = true;
   horizontalHeader()->resizeSection(ModeloTipos::kOperacion, std::max(libre, 160));
   ajustando_ = false;
+}
+
+void RejillaTipos::mousePressEvent(QMouseEvent* evento) {
+  // A click on the check box of another row takes the row first, as a click
+  // on any other cell does: the item view would toggle the mark and leave
+  // the highlight, and what the navigator cancels, on the old row.
+  const QModelIndex celda = indexAt(evento->position().toPoint());
+  if (celda.isValid() && celda.row() != currentIndex().row()) setCurrentIndex(celda);
+  QTableView::mousePressEvent(evento);
 }
 
 void RejillaTipos::keyPressEvent(QKeyEvent* tecla) {

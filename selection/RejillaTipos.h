@@ -37,6 +37,7 @@ signals:
 
 protected:
   void keyPressEvent(QKeyEvent* tecla) override;
+  void mousePressEvent(QMouseEvent* evento) override;
   void resizeEvent(QResizeEvent* evento) override;
 
 private:

@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -53,6 +55,31 @@ class RejillaTiposTest final : public QObject {
   Q_OBJECT
 
 private slots:
+  // A click on the check box of another row makes it the current row: it is
+  // highlighted, its mark changes, and the navigator's cancel reverts it.
+  void unClicEnLaMarcaDeOtraFilaLaHaceActual() {
+    Ventana v;
+    QVERIFY(QTest::qWaitForWindowActive(&v.ventana));
+    const QModelIndex celda = v.modelo.index(3, ModeloTipos::kEnviar);
+    QStyleOptionViewItem opcion;
+    opcion.initFrom(v.rejilla->viewport());
+    opcion.rect = v.rejilla->visualRect(celda);
+    opcion.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect marca =
+        v.rejilla->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &opcion, v.rejilla);
+    QTest::mouseClick(v.rejilla->viewport(), Qt::LeftButton, {}, marca.center());
+    QCOMPARE(v.Actual().row(), 3);
+    QCOMPARE(celda.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
+    const QModelIndexList seleccion = v.rejilla->selectionModel()->selectedIndexes();
+    QVERIFY(!seleccion.isEmpty());
+    for (const QModelIndex& c : seleccion) QCOMPARE(c.row(), 3);
+    QVERIFY(v.Boton("CancelarCambio")->isEnabled());
+    QTest::mouseClick(v.Boton("CancelarCambio"), Qt::LeftButton);
+    QCOMPARE(celda.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+    QCOMPARE(v.modelo.index(0, ModeloTipos::kEnviar).data(Qt::CheckStateRole).value<Qt::CheckState>(),
+             Qt::Checked);
+  }
+
   void resaltaLaFilaActual() {
     Ventana v;
     QCOMPARE(v.rejilla->selectionBehavior(), QAbstractItemView::SelectRows);

@@ -105,6 +105,12 @@ private slots:
     QCOMPARE(Campo("TClave")->echoMode(), QLineEdit::Password);
     QCOMPARE(Campo("TClavedes")->echoMode(), QLineEdit::Password);
     QCOMPARE(Campo("Tusua")->echoMode(), QLineEdit::Normal);
+    // Each character of a password shows as "*", whatever the style draws.
+    for (const char* nombre : {"TClave", "TClavedes"}) {
+      Campo(nombre)->setText(QStringLiteral("clave"));
+      QCOMPARE(Campo(nombre)->displayText(), QStringLiteral("*****"));
+      Campo(nombre)->clear();
+    }
     QCOMPARE(QApplication::focusWidget(), Campo("Tusua"));
     QVERIFY(Estado()->isHidden());
 
