@@ -232,11 +232,15 @@ void Transferencia::Completar(ContextoEnvio& c, const TipoDocumento& tipo,
   Marcar(pendiente, companiaDestino);
   // Durable at once: a run that is killed does not send this row again.
   sesion_.origen->principal->commitRetaining();
+  Registrar(pendiente);
+}
+
+void Transferencia::Registrar(const Pendiente& p) {
+  bitacora_.archivo_auditoria(p.audiId, p.tidoCod, p.audiOper, p.audiCod);
 }
 
 void Transferencia::Marcar(const Pendiente& p, const std::string& companiaDestino) {
   fb::Transaction& principal = *sesion_.origen->principal;
-  bitacora_.archivo_auditoria(p.audiId, p.tidoCod, p.audiOper, p.audiCod);
   principal.execute("UPDATE AUDITORIA SET AUDI_ENVIO = 'S' where AUDI_ID = " + p.audiId);
   principal.execute(
       "UPDATE REPLICA_EVENTOS SET RPEV_FECREP = CAST('NOW' AS DATE), RPEV_HORAREP = "
@@ -255,6 +259,7 @@ void Transferencia::MarcarPendientes(const std::string& companiaDestino) {
     sesion_.origen->principal->rollback();
     throw;
   }
+  for (const auto& p : pendientes_) Registrar(p);
   pendientes_.clear();
 }
 
