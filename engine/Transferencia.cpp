@@ -174,6 +174,10 @@ ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
       // The cursor refused a row before writing it: the run ends silently.
       destino.DeshacerFila();
       return {FinEnvio::Rechazo, contexto.ManejarClientError(rechazo)};
+    } catch (const ConflictoBloqueo& conflicto) {
+      // Another transaction holds what the row needs: the row fails whole.
+      contexto.ManejarError(conflicto.what());
+      contexto.fila.HuboError = true;
     } catch (const ValorNoUtilizable& valor) {
       // A value the row cannot be sent with: the row fails, the run goes on.
       operador_.Beep();
