@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "fb/Error.h"
+#include "tests/support/DocumentoPrueba.h"
 #include "tests/support/Simulacro.h"
 #include "tests/support/TempDir.h"
 
@@ -150,6 +151,112 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoEscritor{"DetalleRetenido", Escritor::DetalleRetenido,
                                    {"--espera-bloqueo", "2"}, "update conflicts with concurrent update"}),
     [](const ::testing::TestParamInfo<CasoEscritor>& caso) { return std::string(caso.param.nombre); });
+
+// A family's audit row whose destination statements delete a row that
+// another transaction holds past --espera-bloqueo.
+struct CasoRetenida {
+  const char* nombre;
+  int tidoCod;
+  const char* oper;
+  const char* codigo;  // AUDI_COD
+  const char* tico;    // AUDI_TICO
+  // Writes the destination rows the audit row deletes.
+  void (*preparar)(fb::Attachment& destino);
+  const char* retener;  // the writer's statement
+  const char* foto;     // what the audit row deletes, as a SELECT
+};
+
+void PrintTo(const CasoRetenida& c, std::ostream* out) { *out << c.nombre; }
+
+void GrupoA3(fb::Attachment& db) {
+  test::NuevaFila(db, "GRUPO_INVENTARIO", 1).En("FAIN_COD", "01").En("GRIN_COD", "A3").Insertar();
+  test::NuevaFila(db, "GRUPO_INVENTARIO", 2).En("FAIN_COD", "01").En("GRIN_COD", "A4").Insertar();
+}
+
+// A voucher with two entries of each set.
+void Comprobante70(fb::Attachment& db) {
+  test::NuevaFila(db, "COMPROBANTE_ENCABEZADO", 1)
+      .En(0, 70)
+      .En("TICO_COD", "CDI")
+      .En("PRCO_PREF", "CE")
+      .En("ENCO_NUMERO", "000123")
+      .Insertar();
+  for (int i = 1; i <= 2; ++i) {
+    test::NuevaFila(db, "COMPROBANTE_DETALLE", 10 + i).En(0, 70).En("DECO_ITEM", i).Insertar();
+    test::NuevaFila(db, "COMPROBANTE_DETALLE_NIIF", 20 + i).En(0, 70).En("DCNI_ITEM", i).Insertar();
+  }
+}
+
+class RetenidaPorFamilia : public test::ConServidor, public ::testing::WithParamInterface<CasoRetenida> {};
+
+// Receipts before and after the family's row are sent; the family's row
+// fails with the destination as it was, and is sent once the writer is gone.
+TEST_P(RetenidaPorFamilia, TheRowFailsWithTheDestinationAsItWasAndTheRestIsSent) {
+  const auto& caso = GetParam();
+  constexpr int kNumeros[] = {91, 93};
+  std::vector<Recibo> origenes;
+  {
+    auto origen = Abrir("datos/001/norvane.fdb");
+    for (int i = 0; i < 2; ++i) origenes.push_back(test::CrearRecibo(origen, 701 + i, kNumeros[i], i + 1, 2));
+    test::AuditarRecibo(origen, 1, 701, kNumeros[0]);
+    origen.execute(
+        "insert into AUDITORIA (AUDI_ID, AUDI_USUARIO, AUDI_FECHA, AUDI_HORA, TIDO_COD, AUDI_IDDOC, "
+        "AUDI_OPER, AUDI_COD, AUDI_ENVIO, AUDI_TICO) values (2, 'ANA', '2024/04/01', '08:00:02', ?, 0, ?, ?, "
+        "'N', ?)",
+        {caso.tidoCod, caso.oper, caso.codigo, caso.tico ? Value(caso.tico) : Value()});
+    test::AuditarRecibo(origen, 3, 702, kNumeros[1]);
+  }
+  auto destino = Abrir("datos/002/norvane.fdb");
+  caso.preparar(destino);
+  const auto antes = Consultar(destino, caso.foto);
+  ASSERT_FALSE(antes.empty());
+
+  auto conexionEscritor = Abrir("datos/002/norvane.fdb");
+  fb::Transaction escritor(conexionEscritor, fb::Isolation::ReadCommitted);
+  ASSERT_EQ(escritor.execute(caso.retener), 1u);
+  const std::vector<std::string> opciones{"--tipos", "11," + std::to_string(caso.tidoCod), "--en-linea",
+                                          "--espera-bloqueo", "2"};
+  auto hijo = Lanzar("primera", opciones);
+  ASSERT_TRUE(hijo->Esperar()) << hijo->Texto();
+  escritor.rollback();
+
+  const std::string errores = test::TempDir::LeerArchivo(Dir() / "ERRORENVIO.TXT");
+  EXPECT_EQ(hijo->Salida(), 3) << hijo->Texto();
+  EXPECT_NE(errores.find("update conflicts with concurrent update"), std::string::npos) << errores;
+  EXPECT_NE(errores.find(",Error transmitiendo "), std::string::npos) << errores;
+  EXPECT_NE(errores.find(std::string(" ") + caso.codigo + "\r\n"), std::string::npos) << errores;
+  EXPECT_EQ(Envio(2), "N");
+  EXPECT_EQ(Consultar(destino, caso.foto), antes);
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(kNumeros[i]);
+    EXPECT_EQ(Envio(i == 0 ? 1 : 3), "S");
+    const auto copias = test::CopiasRecibo(destino, kNumeros[i]);
+    ASSERT_EQ(copias.size(), 1u);
+    test::EsperarEntero(origenes[static_cast<std::size_t>(i)], copias[0]);
+  }
+
+  hijo = Lanzar("segunda", opciones);
+  ASSERT_TRUE(hijo->Esperar()) << hijo->Texto();
+  EXPECT_EQ(hijo->Salida(), 0) << hijo->Texto();
+  EXPECT_EQ(Envio(2), "S");
+  EXPECT_TRUE(Consultar(destino, caso.foto).empty());
+  EXPECT_EQ(Consultar(destino, "select count(*) from ENTRADAS")[0][0].asInteger(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, RetenidaPorFamilia,
+    ::testing::Values(
+        CasoRetenida{"GrupoBorrado", 202, "D", "01|A3", nullptr, GrupoA3,
+                     "update GRUPO_INVENTARIO set GRIN_NOMBRE = GRIN_NOMBRE where FAIN_COD = '01' and GRIN_COD = 'A3'",
+                     "select * from GRUPO_INVENTARIO where FAIN_COD = '01' and GRIN_COD = 'A3'"},
+        // The entries go first; the held IFRS entry stops the second delete.
+        CasoRetenida{"ComprobanteBorrado", 1, "D", "CE000123", "CDI", Comprobante70,
+                     "update COMPROBANTE_DETALLE_NIIF set DCNI_ITEM = DCNI_ITEM where ENCO_CONSEC = 70 and DCNI_ITEM = 1",
+                     "select 'E', e.ENCO_CONSEC, null from COMPROBANTE_ENCABEZADO e where e.ENCO_CONSEC = 70 "
+                     "union all select 'D', d.ENCO_CONSEC, d.DECO_ITEM from COMPROBANTE_DETALLE d where d.ENCO_CONSEC = 70 "
+                     "union all select 'N', n.ENCO_CONSEC, n.DCNI_ITEM from COMPROBANTE_DETALLE_NIIF n "
+                     "where n.ENCO_CONSEC = 70 order by 1, 3"}),
+    [](const ::testing::TestParamInfo<CasoRetenida>& caso) { return std::string(caso.param.nombre); });
 
 }  // namespace
 }  // namespace norvane
