@@ -166,5 +166,113 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoPerdida{"OrigenReemplazo", Lado::Origen, true}),
     [](const ::testing::TestParamInfo<CasoPerdida>& caso) { return std::string(caso.param.nombre); });
 
+// Offline the transfer file is the unit of work: a connection lost after the
+// second receipt is in the file marks nothing, the file is replaced by a
+// fresh template, and a second run carries every receipt once. The pause
+// lives in the template and signals through company 002's database (unused
+// offline), so that the test never opens the file that the program replaces;
+// to lose the file's connection the pause asks the server itself to end it.
+class ConexionPerdidaFueraDeLinea : public test::ConServidor, public ::testing::WithParamInterface<Lado> {};
+
+TEST_P(ConexionPerdidaFueraDeLinea, MarksNothingAndLeavesAFreshFile) {
+  const Lado perdida = GetParam();
+  constexpr int kNumeros[] = {71, 72, 73};
+  std::vector<Recibo> origenes;
+  {
+    auto origen = Abrir("datos/001/norvane.fdb");
+    for (int i = 0; i < 3; ++i) {
+      origenes.push_back(test::CrearRecibo(origen, 501 + i, kNumeros[i], i + 1, 3, i == 1 ? 2 : 0));
+      test::AuditarRecibo(origen, i + 1, 501 + i, kNumeros[i]);
+    }
+  }
+  auto senal = Abrir("datos/002/norvane.fdb");
+  senal.execute("create table LLEGADA (LLEG_PASO integer, LLEG_ENTR_ID integer, LLEG_ITEM integer)");
+  senal.execute("create table SEMAFORO (SEMA_ID integer not null primary key)");
+  {
+    auto externa = [&](const std::string& base) {
+      return "on external 'localhost:" + (Dir() / base).string() + "' as user '" + usuario_.usuario +
+             "' password '" + usuario_.clave + "' with autonomous transaction";
+    };
+    const std::string senales = externa("datos/002/norvane.fdb");
+    auto plantilla = Abrir("sop/envio.fdb");
+    plantilla.execute("create exception E_PRUEBA_PAUSA 'la prueba no abrio el paso'");
+    plantilla.execute(
+        "create trigger PRUEBA_PAUSA for ENTRADAS_DETALLE after insert as "
+        "declare variable plazo timestamp; declare variable abierto integer = 0; "
+        "begin "
+        "  if (new.ENDE_DETALLE = 'PAUSA') then "
+        "  begin "
+        "    execute statement 'insert into LLEGADA values (1, null, null)' " + senales + "; "
+        "    plazo = dateadd(60 second to cast('NOW' as timestamp)); "
+        "    while (abierto <> 1) do "
+        "    begin "
+        "      execute statement 'select coalesce(max(SEMA_ID), 0) from SEMAFORO' " + senales + " into :abierto; "
+        // Row 2: end this connection to the file, as a stopped server does.
+        "      if (abierto = 2) then "
+        "        execute statement 'delete from MON$ATTACHMENTS where MON$ATTACHMENT_ID = ' || current_connection " +
+            externa("datos/002/envio.fdb") + "; "
+        "      if (cast('NOW' as timestamp) > plazo) then exception E_PRUEBA_PAUSA; "
+        "    end "
+        "  end "
+        "end");
+  }
+
+  {
+    auto hijo = Lanzar("primera", {"--tipos", "11"});
+    ASSERT_TRUE(EsperarLlegada(senal, 1, *hijo)) << hijo->Texto();
+    if (perdida == Lado::Origen) {
+      auto origen = Abrir("datos/001/norvane.fdb");
+      const auto conexiones = test::ConexionesDe(origen, hijo->pid());
+      ASSERT_EQ(conexiones.size(), 1u);
+      origen.execute("delete from MON$ATTACHMENTS where MON$ATTACHMENT_ID = ?", {Value(conexiones[0])});
+      senal.execute("insert into SEMAFORO values (1)");
+    } else {
+      senal.execute("insert into SEMAFORO values (2)");
+    }
+    ASSERT_TRUE(hijo->Esperar()) << hijo->Texto();
+    EXPECT_EQ(hijo->Salida(), 1) << hijo->Texto();
+    EXPECT_NE(hijo->Texto().find("El archivo de envío quedó incompleto y no debe llevarse al destino."),
+              std::string::npos)
+        << hijo->Texto();
+    EXPECT_NE(hijo->Texto().find("Se presento el siguiente error: connection shutdown"), std::string::npos)
+        << hijo->Texto();
+  }
+
+  {
+    SCOPED_TRACE("after the lost origin");
+    for (int id = 1; id <= 3; ++id) EXPECT_EQ(Envio(id), "N") << id;
+    EXPECT_EQ(test::TempDir::LeerArchivo(Dir() / "ENVIOMANUAL.TXT"), "");
+    auto archivo = Abrir("datos/002/envio.fdb");
+    EXPECT_EQ(Consultar(archivo, "select count(*) from ENTRADAS")[0][0].asInteger(), 0);
+    EXPECT_EQ(Consultar(archivo, "select count(*) from ENTRADAS_DETALLE")[0][0].asInteger(), 0);
+    EXPECT_EQ(Consultar(archivo, "select count(*) from AUDITORIA")[0][0].asInteger(), 0);
+  }
+
+  senal.execute("delete from SEMAFORO");
+  senal.execute("insert into SEMAFORO values (1)");
+  auto hijo = Lanzar("segunda", {"--tipos", "11"});
+  ASSERT_TRUE(hijo->Esperar()) << hijo->Texto();
+  EXPECT_EQ(hijo->Salida(), 0) << hijo->Texto();
+  SCOPED_TRACE("after the second run");
+  auto archivo = Abrir("datos/002/envio.fdb");
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(kNumeros[i]);
+    EXPECT_EQ(Envio(i + 1), "S");
+    const auto copias = test::CopiasRecibo(archivo, kNumeros[i]);
+    ASSERT_EQ(copias.size(), 1u);
+    test::EsperarEntero(origenes[static_cast<std::size_t>(i)], copias[0]);
+  }
+  EXPECT_EQ(Consultar(archivo, "select AUDI_ID from AUDITORIA order by AUDI_ID"),
+            (std::vector<fb::Row>{{Value(1)}, {Value(2)}, {Value(3)}}));
+  EXPECT_EQ(test::Huerfanas(archivo), 0);
+  EXPECT_EQ(Registradas(test::TempDir::LeerArchivo(Dir() / "ENVIOMANUAL.TXT")),
+            (std::vector<std::string>{"1", "2", "3"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, ConexionPerdidaFueraDeLinea, ::testing::Values(Lado::Destino, Lado::Origen),
+                         [](const ::testing::TestParamInfo<Lado>& caso) {
+                           return std::string(caso.param == Lado::Destino ? "Destino" : "Origen");
+                         });
+
 }  // namespace
 }  // namespace norvane
