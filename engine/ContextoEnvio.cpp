@@ -5,6 +5,7 @@
 #include "engine/Destino.h"
 #include "instalacion/Operador.h"
 #include "engine/ValorDestino.h"
+#include "fb/Error.h"
 
 namespace norvane {
 
@@ -40,7 +41,15 @@ void ContextoEnvio::AbrirDestino(CursorDestino& cursor, std::string_view select)
   cursor.Abrir(select);
 }
 
-void ContextoEnvio::EjecutarDestino(std::string_view sentencia) { destino_.Ejecutar(sentencia); }
+void ContextoEnvio::EjecutarDestino(std::string_view sentencia) {
+  try {
+    destino_.Ejecutar(sentencia);
+  } catch (const fb::Error& error) {
+    // SQLSTATE 40001: the statement was undone by itself; the row cannot go on.
+    if (error.sqlState() == "40001") throw ConflictoBloqueo(error.what());
+    throw;
+  }
+}
 
 void ContextoEnvio::Copiar(const CursorOrigen& fuente, std::size_t desde, bool reglaPuntoFijo) {
   const auto& columnas = CDestino.Columnas();

@@ -37,6 +37,14 @@ public:
   ValorNoUtilizable(const std::string& audiId, const std::string& columna);
 };
 
+// A destination statement that lost a lock to another transaction (a
+// conflict, a deadlock, the wait bound passed): like a refused write, the
+// row fails whole and the run goes on.
+class ConflictoBloqueo : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
 // The run flags: set once per run, before its first audit row, and only
 // read by the handlers.
 struct BanderasEnvio {
@@ -86,7 +94,8 @@ public:
   // Opens `select` in `cursor` (CDestino unless another is named).
   void AbrirDestino(std::string_view select);
   void AbrirDestino(CursorDestino& cursor, std::string_view select);
-  // Runs one statement at the destination, committed by itself.
+  // Runs one statement at the destination, committed by itself. A lost lock
+  // throws ConflictoBloqueo; any other error reaches the caller unchanged.
   void EjecutarDestino(std::string_view sentencia);
   // Appends a row to CDestino holding the source's current row by position.
   void CopiarFila(const CursorOrigen& fuente, bool reglaPuntoFijo = true);

@@ -174,6 +174,10 @@ ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
       // The cursor refused a row before writing it: the run ends silently.
       destino.DeshacerFila();
       return {FinEnvio::Rechazo, contexto.ManejarClientError(rechazo)};
+    } catch (const ConflictoBloqueo& conflicto) {
+      // Another transaction holds what the row needs: the row fails whole.
+      contexto.ManejarError(conflicto.what());
+      contexto.fila.HuboError = true;
     } catch (const ValorNoUtilizable& valor) {
       // A value the row cannot be sent with: the row fails, the run goes on.
       operador_.Beep();
@@ -232,11 +236,15 @@ void Transferencia::Completar(ContextoEnvio& c, const TipoDocumento& tipo,
   Marcar(pendiente, companiaDestino);
   // Durable at once: a run that is killed does not send this row again.
   sesion_.origen->principal->commitRetaining();
+  Registrar(pendiente);
+}
+
+void Transferencia::Registrar(const Pendiente& p) {
+  bitacora_.archivo_auditoria(p.audiId, p.tidoCod, p.audiOper, p.audiCod);
 }
 
 void Transferencia::Marcar(const Pendiente& p, const std::string& companiaDestino) {
   fb::Transaction& principal = *sesion_.origen->principal;
-  bitacora_.archivo_auditoria(p.audiId, p.tidoCod, p.audiOper, p.audiCod);
   principal.execute("UPDATE AUDITORIA SET AUDI_ENVIO = 'S' where AUDI_ID = " + p.audiId);
   principal.execute(
       "UPDATE REPLICA_EVENTOS SET RPEV_FECREP = CAST('NOW' AS DATE), RPEV_HORAREP = "
@@ -255,6 +263,7 @@ void Transferencia::MarcarPendientes(const std::string& companiaDestino) {
     sesion_.origen->principal->rollback();
     throw;
   }
+  for (const auto& p : pendientes_) Registrar(p);
   pendientes_.clear();
 }
 

@@ -64,8 +64,11 @@ private:
   // The row sent (marked at once online, at the finish offline) or failed.
   void Completar(ContextoEnvio& contexto, const TipoDocumento& tipo,
                  const std::string& companiaDestino);
-  // Log line, AUDI_ENVIO and the replication stamp of a sent row.
+  // AUDI_ENVIO and the replication stamp of a sent row.
   void Marcar(const Pendiente& pendiente, const std::string& companiaDestino);
+  // Its line in the log of sent rows, written once its mark is committed:
+  // a line never names a row that a lost origin left unmarked.
+  void Registrar(const Pendiente& pendiente);
   void MarcarPendientes(const std::string& companiaDestino);
   // An offline run that stops: nothing marked, the file replaced.
   void ArchivoIncompleto(const OpcionesEnvio& opciones);

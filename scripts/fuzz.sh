@@ -16,7 +16,7 @@ cd "$(dirname "$0")/.."
 SEGUNDOS=${1:-60}
 shift $(($# > 0 ? 1 : 0))
 TARGETS=("$@")
-((${#TARGETS[@]})) || TARGETS=(fuzz_servidores fuzz_partir_codigo fuzz_texto_sql)
+((${#TARGETS[@]})) || TARGETS=(fuzz_servidores fuzz_partir_codigo fuzz_texto_sql fuzz_cola_clave)
 
 # The project's own packages (Qt Core, the Firebird client, CMake, Ninja),
 # then clang and its libFuzzer runtime when they are missing.
