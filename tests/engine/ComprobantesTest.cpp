@@ -454,6 +454,19 @@ TEST_F(Comprobante, ARefusedEntryLeavesNothingOfTheVoucher) {
   EXPECT_EQ(errores.find("niif intentado"), std::string::npos) << errores;
   EXPECT_EQ(Envio(1), "N");
   EXPECT_EQ(resumen.fallidas, 1);
+
+  // Once the refusals are gone, a run that omits existing vouchers sends it whole.
+  sesion.DBEnvio.reset();
+  destino.execute("drop trigger T_PRUEBA_3_ALLE");
+  destino.execute("drop trigger T_PRUEBA_1_NIIF");
+  opciones.Reemplazar = false;
+  ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+  EXPECT_EQ(Envio(1), "S");
+  const auto encabezados = Encabezados(destino);
+  ASSERT_EQ(encabezados.size(), 1u);
+  const std::int64_t id = encabezados[0][0].asInteger();
+  EXPECT_EQ(Lineas(destino, 0, id).size(), 4u);
+  EXPECT_EQ(Lineas(destino, 1, id).size(), 2u);
 }
 
 // A replace whose new copy is refused keeps the voucher the destination had.
@@ -474,6 +487,16 @@ TEST_F(Comprobante, ARefusedReplaceKeepsTheEarlierVoucherWhole) {
   EXPECT_EQ(Encabezados(destino), std::vector<fb::Row>{anterior});
   for (std::size_t t = 0; t < 2; ++t) EXPECT_EQ(Lineas(destino, t, 794), asientos[t]) << kAsientos[t];
   EXPECT_EQ(Envio(1), "N");
+
+  // Once the refusal is gone, a run that omits existing vouchers keeps the
+  // earlier copy whole and marks the row.
+  sesion.DBEnvio.reset();
+  destino.execute("drop trigger T_PRUEBA_3_ALLE");
+  opciones.Reemplazar = false;
+  ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+  EXPECT_EQ(Envio(1), "S");
+  EXPECT_EQ(Encabezados(destino), std::vector<fb::Row>{anterior});
+  for (std::size_t t = 0; t < 2; ++t) EXPECT_EQ(Lineas(destino, t, 794), asientos[t]) << kAsientos[t];
 }
 
 class SinIdentificador : public Comprobante, public ::testing::WithParamInterface<bool> {};

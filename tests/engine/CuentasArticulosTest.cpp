@@ -192,9 +192,13 @@ std::size_t Veces(const std::string& texto, const std::string& buscado) {
 
 TEST_P(SubtablaRechazo, AnyRefusedRowFailsTheAuditRowAndTheLoopGoesOn) {
   Preparar(kSubtablas[0], true);
+  std::vector<fb::Row> esperadas;
   {
     auto db = inst.Compania("001");
-    for (int n : {1, 2, 3}) Poner(db, Fila(kArticulo, n, n));
+    for (int n : {1, 2, 3}) {
+      Poner(db, Fila(kArticulo, n, n));
+      esperadas.push_back(Esperada(Fila(kArticulo, n, n)));
+    }
     auto destino = inst.Compania("002");
     destino.execute("create exception E_PRUEBA_UNIDAD 'unidad rechazada'");
     std::string condicion = "1 = 0";
@@ -208,6 +212,20 @@ TEST_P(SubtablaRechazo, AnyRefusedRowFailsTheAuditRowAndTheLoopGoesOn) {
   EXPECT_EQ(Envio(1), falla ? "N" : "S");
   EXPECT_EQ(resumen.fallidas, falla ? 1 : 0);
   EXPECT_EQ(Veces(Errores(), "unidad rechazada"), GetParam().rechazadas.size()) << Errores();
+  if (!falla) return;
+  {
+    auto destino = inst.Compania("002");
+    EXPECT_TRUE(Filas(destino, kArticulo).empty());
+  }
+
+  // Once the refusal is gone, a run that omits existing rows sends every unit.
+  sesion.DBEnvio.reset();
+  inst.Compania("002").execute("drop trigger PRUEBA_UNIDAD");
+  opciones.Reemplazar = false;
+  ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+  EXPECT_EQ(Envio(1), "S");
+  auto destino = inst.Compania("002");
+  EXPECT_EQ(Filas(destino, kArticulo), esperadas);
 }
 
 std::string NombreRechazo(const ::testing::TestParamInfo<Rechazo>& info) { return info.param.nombre; }

@@ -239,6 +239,17 @@ TEST_P(InterfazRechazada, LeavesNothingOfTheDefinitionAtTheDestination) {
   auto destino = inst.Compania("002");
   EXPECT_TRUE(Encabezados(destino).empty());
   EXPECT_TRUE(Cuentas(destino).empty());
+
+  // Once the refusals are gone, a run that omits existing rows sends the
+  // definition whole.
+  sesion.DBEnvio.reset();
+  if (GetParam().encabezado) destino.execute("drop trigger PRUEBA_ENCABEZADO");
+  destino.execute("drop trigger PRUEBA_CUENTA");
+  opciones.Reemplazar = false;
+  ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+  EXPECT_EQ(Envio(1), "S");
+  EXPECT_EQ(Encabezados(destino).size(), 1u);
+  EXPECT_EQ(Cuentas(destino).size(), 3u);
 }
 
 std::string NombreRechazo(const ::testing::TestParamInfo<Rechazo>& info) { return info.param.nombre; }

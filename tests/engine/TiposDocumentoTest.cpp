@@ -271,23 +271,42 @@ TEST_P(TipoDocumento, AViewWithoutARowFailsTheRowAndWritesNothing) {
 }
 
 // A refused row is undone whole at the destination: nothing of a new
-// document stays, whichever table refused it.
+// document stays, whichever table refused it. Once the refusal is gone, a
+// run that omits existing documents sends it whole.
 TEST_P(TipoConDetalle, ARefusedRowInTheLastTableLeavesNothingOfANewDocument) {
+  fb::Row origen;
+  std::vector<std::vector<fb::Row>> lineas;
   {
     auto db = Origen();
-    Crear(db, 601, Codigo(200), 1);
+    origen = Crear(db, 601, Codigo(200), 1);
+    for (std::size_t k = 0; k < tablas.detalles.size(); ++k) lineas.push_back(Lineas(db, k, 601));
     auto destino = CompaniaDestino();
     Rechazar(destino, tablas.detalles.back());
   }
   Auditar(1, D().tidoCod, 601, "M", Codigo(200));
   ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
-  auto destino = CompaniaDestino();
-  EXPECT_TRUE(Encabezados(destino).empty());
-  for (std::size_t k = 0; k < tablas.detalles.size(); ++k)
-    EXPECT_TRUE(TodasLasLineas(destino, k).empty()) << tablas.detalles[k];
+  {
+    auto destino = CompaniaDestino();
+    EXPECT_TRUE(Encabezados(destino).empty());
+    for (std::size_t k = 0; k < tablas.detalles.size(); ++k)
+      EXPECT_TRUE(TodasLasLineas(destino, k).empty()) << tablas.detalles[k];
+  }
   EXPECT_EQ(Envio(1), "N");
   EXPECT_EQ(resumen.fallidas, 1);
   EXPECT_NE(Errores().find("fila rechazada"), std::string::npos);
+
+  sesion.DBEnvio.reset();
+  CompaniaDestino().execute("drop trigger PRUEBA_RECHAZO");
+  opciones.Reemplazar = false;
+  ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+  EXPECT_EQ(Envio(1), "S");
+  auto destino = CompaniaDestino();
+  const auto encabezados = Encabezados(destino);
+  ASSERT_EQ(encabezados.size(), 1u);
+  const std::int64_t id = encabezados[0][0].asInteger();
+  EsperarIguales(origen, encabezados[0], {0});
+  for (std::size_t k = 0; k < tablas.detalles.size(); ++k)
+    EXPECT_EQ(Lineas(destino, k, id), Copiadas(destino, k, lineas[k], id)) << tablas.detalles[k];
 }
 
 TEST_P(TipoConDetalle, ARefusedRowLeavesAReplacedDocumentsEarlierCopyWhole) {
