@@ -26,13 +26,14 @@ ContextoEnvio::ContextoEnvio(const BanderasEnvio& banderasRun, fb::Transaction& 
       operador_(operador) {}
 
 std::string ContextoEnvio::AUDI_OPER() const { return Auditoria().at(auditoria::AUDI_OPER).toString(); }
-std::string ContextoEnvio::AUDI_COD() const { return Auditoria().at(auditoria::AUDI_COD).toString(); }
+std::string ContextoEnvio::AUDI_COD() const { return Requerido(auditoria::AUDI_COD, "AUDI_COD"); }
 std::string ContextoEnvio::AUDI_TICO() const { return Auditoria().at(auditoria::AUDI_TICO).toString(); }
-std::string ContextoEnvio::AUDI_IDDOC() const {
-  const fb::Value& id = Auditoria().at(auditoria::AUDI_IDDOC);
-  if (id.isNull())
-    throw ValorNoUtilizable(Auditoria().at(auditoria::AUDI_ID).toString(), "AUDI_IDDOC");
-  return id.toString();
+std::string ContextoEnvio::AUDI_IDDOC() const { return Requerido(auditoria::AUDI_IDDOC, "AUDI_IDDOC"); }
+
+std::string ContextoEnvio::Requerido(std::size_t posicion, const char* columna) const {
+  const fb::Value& valor = Auditoria().at(posicion);
+  if (valor.isNull()) throw ValorNoUtilizable(Auditoria().at(auditoria::AUDI_ID).toString(), columna);
+  return valor.toString();
 }
 
 void ContextoEnvio::AbrirDestino(std::string_view select) { AbrirDestino(CDestino, select); }

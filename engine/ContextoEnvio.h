@@ -79,10 +79,11 @@ public:
   const fb::Row& Auditoria() const { return *auditoria_; }
   void FijarAuditoria(const fb::Row& auditoria) { auditoria_ = &auditoria; }
   std::string AUDI_OPER() const;
+  std::string AUDI_TICO() const;  // a null is the empty text
+  // The code and the document's identifier as texts, as the handlers join
+  // them into lookups: a null throws ValorNoUtilizable, since a lookup by an
+  // empty key finds nothing and the row would be marked with its change lost.
   std::string AUDI_COD() const;
-  std::string AUDI_TICO() const;
-  // AUDI_IDDOC as its text, as the handlers join it into statements; a null
-  // throws ValorNoUtilizable.
   std::string AUDI_IDDOC() const;
 
   CursorOrigen QCopia;
@@ -117,6 +118,7 @@ public:
   std::string ManejarClientError(const RechazoCursor& rechazo);
 
 private:
+  std::string Requerido(std::size_t posicion, const char* columna) const;
   void Copiar(const CursorOrigen& fuente, std::size_t desde, bool reglaPuntoFijo);
 
   const fb::Row* auditoria_ = nullptr;

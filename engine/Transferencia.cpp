@@ -88,6 +88,12 @@ std::string IdDocumentoSello(const fb::Row& auditoria) {
   return id.isNull() ? "null" : id.toString();
 }
 
+// A column of the audit row as text, "" for a null: for the range, the logs
+// and the marks, which need no lookup.
+std::string Texto(const fb::Row& auditoria, std::size_t posicion) {
+  return auditoria.at(posicion).toString();
+}
+
 // The connection is gone (SQLSTATE class 08): nothing more can be sent.
 bool ConexionPerdida(const fb::Error& error) { return error.sqlState().starts_with("08"); }
 
@@ -158,7 +164,7 @@ ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
     contexto.fila.CodigoHasta = rango.CodigoHasta;
     // A document outside the range was not copied, so the row is left for a
     // later run rather than marked as sent.
-    if (tidoCod < 100 && !EnRango(rango, contexto.AUDI_COD())) {
+    if (tidoCod < 100 && !EnRango(rango, Texto(fila, auditoria::AUDI_COD))) {
       ++resumen_.fueraDeRango;
       continue;
     }
@@ -220,13 +226,13 @@ void Transferencia::Completar(ContextoEnvio& c, const TipoDocumento& tipo,
   const fb::Row& fila = c.Auditoria();
   if (c.fila.HuboError) {
     std::string mensaje = "Error transmitiendo " + tipo.TIDO_NOMLARGO + " ";
-    if (tipo.TIDO_COD == 1) mensaje += c.AUDI_TICO() + " ";
-    bitacora_.error_transmision(sesion_.CredOrigen.Usuario, mensaje + c.AUDI_COD());
+    if (tipo.TIDO_COD == 1) mensaje += Texto(fila, auditoria::AUDI_TICO) + " ";
+    bitacora_.error_transmision(sesion_.CredOrigen.Usuario, mensaje + Texto(fila, auditoria::AUDI_COD));
     ++resumen_.fallidas;
     return;
   }
   Pendiente pendiente{fila.at(auditoria::AUDI_ID).toString(), std::to_string(tipo.TIDO_COD),
-                      c.AUDI_OPER(), c.AUDI_COD(), IdDocumentoSello(fila)};
+                      c.AUDI_OPER(), Texto(fila, auditoria::AUDI_COD), IdDocumentoSello(fila)};
   ++resumen_.enviadas;
   if (!c.banderas.EnLinea) {
     // Offline the marks wait for the finish: the file must be complete first.
