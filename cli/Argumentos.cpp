@@ -20,6 +20,7 @@ const char* const kUso =
     "                       [--tipos N,N,...]\n"
     "                       [--prefijo X] [--numero-desde N] [--numero-hasta N]\n"
     "                       [--tipo-comprobante T] [--espera-bloqueo SEGUNDOS]\n"
+    "                       [--informe ARCHIVO]\n"
     "  --en-linea          escribe en la compañía destino; si no, prepara el archivo\n"
     "                      de envío (\"Fuera de línea (preparar archivo)\")\n"
     "  --omitir            omite los documentos que ya existen en el destino;\n"
@@ -30,6 +31,9 @@ const char* const kUso =
     "  --espera-bloqueo    segundos (1 a 32767) que una fila espera a otra conexión\n"
     "                      que la tiene bloqueada; la escritura que se cansa de\n"
     "                      esperar falla y el envío sigue. Sin ella, espera siempre\n"
+    "  --informe           escribe el informe del envío (CSV, una línea por fila de\n"
+    "                      auditoría) en ARCHIVO; si no, en informes/ de la\n"
+    "                      instalación, envio-AAAAMMDD-HHMMSS.csv\n"
     "  --version           muestra la versión del programa\n"
     "Requiere la instalación: sin el archivo de ajustes con su directorio no envía\n"
     "nada ni escribe nada.\n"
@@ -106,7 +110,7 @@ std::string EsperaBloqueo(Argumentos& a, std::string_view, const std::string& va
   return {};
 }
 
-const std::array<Opcion, 16> kOpciones{{
+const std::array<Opcion, 17> kOpciones{{
     {"servidor-origen", true, &Texto<&Argumentos::servidorOrigen>},
     {"usuario-origen", true, &Texto<&Argumentos::usuarioOrigen>},
     {"servidor-destino", true, &TextoOpcional<&Argumentos::servidorDestino>},
@@ -123,6 +127,7 @@ const std::array<Opcion, 16> kOpciones{{
     {"numero-hasta", true, &Texto<&Argumentos::numeroHasta>},
     {"tipo-comprobante", true, &Texto<&Argumentos::tipoComprobante>},
     {"espera-bloqueo", true, &EsperaBloqueo},
+    {"informe", true, &Texto<&Argumentos::informe>},
 }};
 
 constexpr std::array<std::string_view, 4> kObligatorias{

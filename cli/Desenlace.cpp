@@ -10,6 +10,11 @@ int SalidaDelEnvio(const ResultadoEnvio& resultado, const ResumenEnvio& resumen)
   return resumen.fallidas == 0 ? kSalidaEnviado : kSalidaConFallidas;
 }
 
+void InformarInforme(const ResumenEnvio& resumen, std::ostream& salida) {
+  salida << "Informe: " << (resumen.informe.empty() ? "no se pudo escribir" : resumen.informe)
+         << '\n';
+}
+
 void InformarDesenlace(const ResultadoEnvio& resultado, const ResumenEnvio& resumen,
                        std::ostream& salida, Operador& operador) {
   switch (resultado.fin) {
@@ -24,11 +29,13 @@ void InformarDesenlace(const ResultadoEnvio& resultado, const ResumenEnvio& resu
       fila("fallidas", resumen.fallidas);
       fila("sin marcar", resumen.sinMarcar);
       fila("fuera de rango", resumen.fueraDeRango);
+      InformarInforme(resumen, salida);
       break;
     }
     case FinEnvio::Rechazo:
       operador.Mensaje("El destino rechazó una fila y el envío se detuvo: " +
                        resultado.mensajeRechazo);
+      InformarInforme(resumen, salida);
       break;
     case FinEnvio::SinCompanias:
     case FinEnvio::CopiaFallida:

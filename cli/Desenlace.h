@@ -21,6 +21,9 @@ int SalidaDelEnvio(const ResultadoEnvio& resultado, const ResumenEnvio& resumen)
 // What the program adds to the run's own messages: the summary of a run that
 // reached its end (on `salida`), or the line of a refusal (to the operator,
 // like every message of the run).
+// The line that names the run's report, or says it could not be written.
+void InformarInforme(const ResumenEnvio& resumen, std::ostream& salida);
+
 void InformarDesenlace(const ResultadoEnvio& resultado, const ResumenEnvio& resumen,
                        std::ostream& salida, Operador& operador);
 

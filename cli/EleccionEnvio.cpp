@@ -32,6 +32,7 @@ EleccionEnvio ElegirEnvio(const Argumentos& argumentos, const std::vector<Compan
   o.EnLinea = argumentos.EnLinea;
   o.Reemplazar = !argumentos.omitir;
   o.esperaBloqueo = argumentos.esperaBloqueo;
+  o.rutaInforme = argumentos.informe;
   o.TodoLoNoEnviado = !argumentos.desde && !argumentos.hasta;
   o.FechaDesde = argumentos.desde;
   o.FechaHasta = argumentos.hasta;

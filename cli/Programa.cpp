@@ -46,7 +46,14 @@ int Enviar(const Argumentos& a, const Claves& claves, Operador& operador, const 
     operador.Mensaje("La compañía " + a.companiaDestino + " no está en " + a.ServidorDestino() + ".");
 
   Transferencia transferencia(sesion, operador, DespachoCompleto());
-  const ResultadoEnvio resultado = transferencia.Ejecutar(eleccion.opciones);
+  ResultadoEnvio resultado;
+  try {
+    resultado = transferencia.Ejecutar(eleccion.opciones);
+  } catch (...) {
+    // The report of a run that an error stopped says how far it went.
+    InformarInforme(transferencia.Resumen(), consola.salida);
+    throw;
+  }
   InformarDesenlace(resultado, transferencia.Resumen(), consola.salida, operador);
   return SalidaDelEnvio(resultado, transferencia.Resumen());
 }

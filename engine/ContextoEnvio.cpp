@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "engine/Destino.h"
+#include "engine/Informe.h"
 #include "instalacion/Operador.h"
 #include "engine/ValorDestino.h"
 #include "fb/Error.h"
@@ -84,8 +85,10 @@ bool ContextoEnvio::AsignarId(std::string_view select) {
   if (CIdfact.Vacio() || CIdfact.Fila().at(0).isNull()) {
     // Without a fresh identifier the new row would keep the origin's and
     // collide at the destination: the caller fails the row instead.
+    const std::string mensaje = "No se obtuvo un identificador nuevo de " + std::string(select);
     operador_.Beep();
-    bitacora_.error_envio("No se obtuvo un identificador nuevo de " + std::string(select));
+    bitacora_.error_envio(mensaje);
+    if (fila.error.empty()) fila.error = Latin1AUtf8(mensaje);
     return false;
   }
   const fb::Value& id = CIdfact.Fila().at(0);
@@ -108,6 +111,8 @@ void ContextoEnvio::ManejarError(const std::string& mensaje) {
   if (!linea.empty()) linea.pop_back();
   operador_.Beep();
   bitacora_.error_envio(linea);
+  // The server's text holds the database's bytes.
+  if (fila.error.empty()) fila.error = Latin1AUtf8(linea);
 }
 
 std::string ContextoEnvio::ManejarClientError(const RechazoCursor& rechazo) {

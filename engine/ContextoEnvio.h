@@ -8,6 +8,7 @@
 #include "engine/Bitacora.h"
 #include "engine/CursorDestino.h"
 #include "engine/CursorOrigen.h"
+#include "engine/Decision.h"
 #include "fb/Value.h"
 
 namespace norvane {
@@ -61,6 +62,11 @@ struct EstadoFila {
   std::int64_t NuevoId = 0;
   std::string CodigoDesde;
   std::string CodigoHasta;
+  // What the handler (or the run) decided for the row, where it decided it.
+  Decision decision = Decision::Ninguna;
+  int filasRepuestas = 0;  // the rows a restore ("reponer") inserted again
+  // The first error captured in the row, as UTF-8 text.
+  std::string error;
 };
 
 // What a family handler works with: the current audit row, the run flags,

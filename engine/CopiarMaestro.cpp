@@ -4,26 +4,31 @@
 
 namespace norvane {
 
-bool EscribirMaestro(ContextoEnvio& c, const CursorOrigen& fuente, std::string_view seleccionDestino,
-                     bool reglaEnEdicion) {
+ResultadoMaestro EscribirMaestro(ContextoEnvio& c, const CursorOrigen& fuente,
+                                 std::string_view seleccionDestino, bool reglaEnEdicion) {
+  ResultadoMaestro resultado{.existe = true};
   c.AbrirDestino(seleccionDestino);
+  resultado.enDestino = !c.CDestino.Vacio();
   // Master rows keep their keys: position 0 is copied like any other.
-  if (c.CDestino.Vacio())
+  if (!resultado.enDestino)
     c.CopiarFila(fuente);
   else
     c.CopiarSobreActual(fuente, 0, reglaEnEdicion);
   c.AplicarDestino();
   c.CDestino.Cerrar();
-  return c.fila.HuboError;
+  resultado.fallo = c.fila.HuboError;
+  return resultado;
 }
 
 ResultadoMaestro CopiarMaestro(ContextoEnvio& c, std::string_view seleccionOrigen,
                                std::string_view seleccionDestino, bool reglaEnEdicion) {
   c.QCopia.Abrir(seleccionOrigen);
   ResultadoMaestro resultado;
-  if (!c.QCopia.Vacio()) {
-    resultado.existe = true;
-    resultado.fallo = EscribirMaestro(c, c.QCopia, seleccionDestino, reglaEnEdicion);
+  if (c.QCopia.Vacio()) {
+    c.fila.decision = Decision::AusenteEnOrigen;
+  } else {
+    resultado = EscribirMaestro(c, c.QCopia, seleccionDestino, reglaEnEdicion);
+    c.fila.decision = resultado.enDestino ? Decision::Actualizar : Decision::Nuevo;
   }
   c.QCopia.Cerrar();
   return resultado;

@@ -12,19 +12,22 @@ class CursorOrigen;
 
 // What became of one master row.
 struct ResultadoMaestro {
-  bool existe = false;  // the origin still holds the row
-  bool fallo = false;   // its write was refused
+  bool existe = false;     // the origin still holds the row
+  bool enDestino = false;  // the destination held it already: updated, not created
+  bool fallo = false;      // its write was refused
 };
 
 // Creates the destination row that `seleccionDestino` finds, or updates it in
 // every position, its key included, from the current row of `fuente`. A new
 // row always takes the fixed-point rule; an update only with
-// `reglaEnEdicion`. True when the write failed (HuboError too).
-bool EscribirMaestro(ContextoEnvio& contexto, const CursorOrigen& fuente,
+// `reglaEnEdicion`. HuboError := the write failed. It decides nothing for
+// the audit row: the caller knows what the row stands for.
+ResultadoMaestro EscribirMaestro(ContextoEnvio& contexto, const CursorOrigen& fuente,
                      std::string_view seleccionDestino, bool reglaEnEdicion = true);
 
 // Copies one master row: read at the origin by `seleccionOrigen`, written as
 // EscribirMaestro writes it. A row the origin no longer holds writes nothing.
+// The audit row's decision: "nuevo", "actualizar" or "ausente en origen".
 ResultadoMaestro CopiarMaestro(ContextoEnvio& contexto, std::string_view seleccionOrigen,
                                std::string_view seleccionDestino, bool reglaEnEdicion = true);
 

@@ -90,20 +90,25 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
                        : Busqueda(d.busqueda, d.clausulaNumero, PartirCodigo(c.AUDI_COD(), d.largoNumero));
   const std::string operacion = c.AUDI_OPER();
 
-  if (operacion == "D") {
-    if (!c.banderas.EnLinea) return;
+  if (operacion == "D" || operacion == "A") {
+    // The transfer file only gathers documents: it carries no delete or void.
+    if (!c.banderas.EnLinea) {
+      c.fila.decision = Decision::SinEfectoFueraDeLinea;
+      return;
+    }
     c.AbrirDestino(busqueda);
-    if (c.CDestino.Vacio()) return;
-    c.CDestino.Borrar();
-    c.AplicarDestino();
-    return;
-  }
-  if (operacion == "A") {
-    if (!c.banderas.EnLinea) return;
-    c.AbrirDestino(busqueda);
-    if (c.CDestino.Vacio()) return;
-    c.CDestino.Editar();
-    c.CDestino.Asignar(c.CDestino.Posicion(d.columnaAnulado), "S");
+    if (c.CDestino.Vacio()) {
+      c.fila.decision = Decision::AusenteEnDestino;
+      return;
+    }
+    if (operacion == "D") {
+      c.fila.decision = Decision::Borrar;
+      c.CDestino.Borrar();
+    } else {
+      c.fila.decision = Decision::Anular;
+      c.CDestino.Editar();
+      c.CDestino.Asignar(c.CDestino.Posicion(d.columnaAnulado), "S");
+    }
     c.AplicarDestino();
     return;
   }
@@ -111,11 +116,13 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
   c.QCopia.Abrir(d.seleccionEncabezado + c.AUDI_IDDOC());
   c.fila.NuevoId = 0;
   if (c.QCopia.Vacio()) {
+    c.fila.decision = Decision::AusenteEnOrigen;
     c.QCopia.Cerrar();
     return;
   }
   c.AbrirDestino(busqueda);
   if (c.CDestino.Vacio()) {
+    c.fila.decision = Decision::Nuevo;
     c.CopiarFila(c.QCopia);
     if (c.banderas.EnLinea) {
       // Without a fresh identifier the document would be written under the
@@ -135,7 +142,10 @@ void EnviarDocumento(ContextoEnvio& c, const DescriptorDocumento& d) {
       if (!c.banderas.EnLinea) c.fila.NuevoId = ComoEntero(c.CDestino.Fila().at(0));
       c.fila.EncabezadoInsertado = true;
     }
-  } else if (c.banderas.Reemplazar) {
+  } else if (!c.banderas.Reemplazar) {
+    c.fila.decision = Decision::Omitir;
+  } else {
+    c.fila.decision = Decision::Reemplazar;
     const fb::Value existente = c.CDestino.Fila().at(0);
     for (const auto& t : d.detalles) c.EjecutarDestino(t.borrado + existente.toString());
     c.fila.NuevoId = ComoEntero(existente);

@@ -47,6 +47,11 @@ struct OpcionesEnvio {
   // Seconds a statement of the run waits for a row locked by another
   // connection before it fails; without it, as long as it takes.
   std::optional<int> esperaBloqueo;
+  // Where the run's report goes: this path when given; otherwise a new file
+  // in "informes" of the installation directory, unless `informePorOmision`
+  // is false (then no report at all).
+  std::string rutaInforme;
+  bool informePorOmision = true;
 };
 
 }  // namespace norvane

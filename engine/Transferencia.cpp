@@ -1,5 +1,6 @@
 #include "engine/Transferencia.h"
 
+#include <exception>
 #include <filesystem>
 #include <system_error>
 
@@ -7,6 +8,7 @@
 #include "instalacion/Directorio.h"
 #include "instalacion/NombresBD.h"
 #include "engine/ContextoEnvio.h"
+#include "engine/Informe.h"
 #include "instalacion/Operador.h"
 #include "engine/SeleccionAuditoria.h"
 #include "engine/TextoSql.h"
@@ -97,18 +99,86 @@ std::string Texto(const fb::Row& auditoria, std::size_t posicion) {
 // The connection is gone (SQLSTATE class 08): nothing more can be sent.
 bool ConexionPerdida(const fb::Error& error) { return error.sqlState().starts_with("08"); }
 
+using Reloj = std::chrono::steady_clock;
+
+std::int64_t Milisegundos(Reloj::time_point desde) {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(Reloj::now() - desde).count();
+}
+
+// The report's line of an audit row, before anything is decided for it.
+LineaInforme Linea(const fb::Row& fila, const TipoDocumento* tipo) {
+  return {.audiId = fila.at(auditoria::AUDI_ID).toString(),
+          .tidoCod = fila.at(auditoria::TIDO_COD).toString(),
+          .tidoNombre = tipo ? tipo->TIDO_NOMLARGO : std::string(),
+          .audiOper = fila.at(auditoria::AUDI_OPER).toString(),
+          .audiCod = fila.at(auditoria::AUDI_COD).toString()};
+}
+
+// The text of the error that stopped the run: the server's in its Latin-1
+// bytes, the program's own already UTF-8.
+std::string TextoDeError(const std::exception_ptr& error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const fb::Error& e) {
+    return Latin1AUtf8(e.what());
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return {};
+  }
+}
+
 }  // namespace
+
+std::string DetallesResumen(const ResumenEnvio& r) {
+  return "Filas de auditoría seleccionadas: " + std::to_string(r.seleccionadas) +
+         "\nEnviadas: " + std::to_string(r.enviadas) +
+         "\nFallidas: " + std::to_string(r.fallidas) +
+         "\nSin marcar: " + std::to_string(r.sinMarcar) +
+         "\nFuera de rango: " + std::to_string(r.fueraDeRango) +
+         "\nInforme: " + (r.informe.empty() ? std::string("no se pudo escribir") : r.informe);
+}
 
 Transferencia::Transferencia(Sesion& sesion, Operador& operador, const Despacho& despacho)
     : sesion_(sesion), operador_(operador), despacho_(despacho), bitacora_(operador) {}
 
 ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
+  const auto inicio = std::chrono::system_clock::now();
   resumen_ = {};
   pendientes_.clear();
+  registro_.reset();
   if (o.CompaniaOrigen.empty() || o.CompaniaDestino.empty()) {
     operador_.Mensaje("Debe indicar las compañías origen y destino.");
     return {FinEnvio::SinCompanias, {}};
   }
+  registro_ = std::make_unique<RegistroEnvio>(CrearInforme(o, inicio), o.EnLinea);
+  resumen_.informe = registro_->Ruta();
+  try {
+    ResultadoEnvio resultado = Abrir(o);
+    registro_->Terminar(resultado.fin == FinEnvio::Concluido);
+    resumen_.informe = registro_->Ruta();
+    return resultado;
+  } catch (...) {
+    registro_->Terminar(false);
+    resumen_.informe = registro_->Ruta();
+    throw;
+  }
+}
+
+Informe Transferencia::CrearInforme(const OpcionesEnvio& o,
+                                    std::chrono::system_clock::time_point inicio) {
+  if (!o.rutaInforme.empty()) return Informe::En(o.rutaInforme);
+  // Without the settings the logs have no place either; the run says so
+  // itself, the report adds no message of its own.
+  if (!o.informePorOmision || !HayDirectorio()) return {};
+  try {
+    return Informe::Nuevo(std::filesystem::path(diraplicacion(operador_)) / "informes", inicio);
+  } catch (const std::exception&) {
+    return {};  // a report that cannot be written changes nothing of the run
+  }
+}
+
+ResultadoEnvio Transferencia::Abrir(const OpcionesEnvio& o) {
   operador_.MostrarProgreso(true);
 
   AbrirOrigen(sesion_, o.CompaniaOrigen, o.esperaBloqueo);
@@ -132,6 +202,7 @@ ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
 ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
   fb::Transaction& principal = *sesion_.origen->principal;
   Destino& destino = *sesion_.DBEnvio;
+  RegistroEnvio& registro = *registro_;
 
   CursorOrigen QAuditor(principal);
   QAuditor.Abrir(TextoSeleccionAuditoria(o, operador_));
@@ -141,10 +212,16 @@ ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
   BanderasEnvio banderas{.EnLinea = o.EnLinea, .Reemplazar = o.Reemplazar};
   ContextoEnvio contexto(banderas, principal, *sesion_.origen->detalle, destino, bitacora_,
                          operador_);
-  banderas.FechaBloqueo = LeerFechaBloqueo(contexto);
+  try {
+    banderas.FechaBloqueo = LeerFechaBloqueo(contexto);
+  } catch (...) {
+    Detener(QAuditor, o, false, {}, {});
+    throw;
+  }
 
   const RangoCodigo rango = CalcularRango(o);
   for (QAuditor.Primero(); !QAuditor.Eof(); QAuditor.Siguiente()) {
+    const auto inicio = Reloj::now();
     const fb::Row& fila = QAuditor.Fila();
     contexto.FijarAuditoria(fila);
     contexto.fila = {};
@@ -155,8 +232,13 @@ ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
                                      ? -1
                                      : fila.at(auditoria::TIDO_COD).asInteger();
     const TipoDocumento* tipo = BuscarTipo(o.Ctipodoc, tidoCod);
+    LineaInforme linea = Linea(fila, tipo);
     if (!tipo || tipo->F_1 != "S") {
       ++resumen_.sinMarcar;
+      linea.decision = TextoDecision(Decision::SinMarcar);
+      linea.resultado = resultado::kSinMarcar;
+      linea.milisegundos = Milisegundos(inicio);
+      registro.Agregar(linea);
       continue;
     }
 
@@ -166,41 +248,91 @@ ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
     // later run rather than marked as sent.
     if (tidoCod < 100 && !EnRango(rango, Texto(fila, auditoria::AUDI_COD))) {
       ++resumen_.fueraDeRango;
+      linea.decision = TextoDecision(Decision::FueraDeRango);
+      linea.resultado = resultado::kFueraDeRango;
+      linea.milisegundos = Milisegundos(inicio);
+      registro.Agregar(linea);
       continue;
     }
 
-    // Every destination statement of the row runs in one transaction: the
-    // row reaches the destination whole, or not at all.
-    destino.IniciarFila();
     try {
-      if (const Manejador* manejador = despacho_.Buscar(static_cast<int>(tidoCod)))
-        (*manejador)(contexto);
-      if (!o.EnLinea) CopiarAuditoria(contexto, QAuditor);
-    } catch (const RechazoCursor& rechazo) {
-      // The cursor refused a row before writing it: the run ends silently.
-      destino.DeshacerFila();
-      return {FinEnvio::Rechazo, contexto.ManejarClientError(rechazo)};
-    } catch (const ConflictoBloqueo& conflicto) {
-      // Another transaction holds what the row needs: the row fails whole.
-      contexto.ManejarError(conflicto.what());
-      contexto.fila.HuboError = true;
-    } catch (const ValorNoUtilizable& valor) {
-      // A value the row cannot be sent with: the row fails, the run goes on.
-      operador_.Beep();
-      bitacora_.error_envio(valor.what());
-      contexto.fila.HuboError = true;
+      // Every destination statement of the row runs in one transaction: the
+      // row reaches the destination whole, or not at all.
+      destino.IniciarFila();
+      try {
+        if (const Manejador* manejador = despacho_.Buscar(static_cast<int>(tidoCod)))
+          (*manejador)(contexto);
+        else
+          contexto.fila.decision = Decision::SinManejador;
+        if (!o.EnLinea) CopiarAuditoria(contexto, QAuditor);
+      } catch (const RechazoCursor& rechazo) {
+        // The cursor refused a row before writing it: the run ends silently.
+        destino.DeshacerFila();
+        std::string mensaje = contexto.ManejarClientError(rechazo);
+        linea.decision = TextoDecision(contexto.fila.decision, contexto.fila.filasRepuestas);
+        linea.milisegundos = Milisegundos(inicio);
+        Detener(QAuditor, o, true, std::move(linea), Latin1AUtf8(mensaje));
+        return {FinEnvio::Rechazo, std::move(mensaje)};
+      } catch (const ConflictoBloqueo& conflicto) {
+        // Another transaction holds what the row needs: the row fails whole.
+        contexto.ManejarError(conflicto.what());
+        contexto.fila.HuboError = true;
+      } catch (const ValorNoUtilizable& valor) {
+        // A value the row cannot be sent with: the row fails, the run goes on.
+        operador_.Beep();
+        bitacora_.error_envio(valor.what());
+        contexto.fila.decision = Decision::ValorNoUtilizable;
+        if (contexto.fila.error.empty()) contexto.fila.error = valor.what();
+        contexto.fila.HuboError = true;
+      } catch (...) {
+        destino.DeshacerFila();
+        throw;
+      }
+      ConfirmarDestino(contexto);
+      Completar(contexto, *tipo, o.CompaniaDestino);
     } catch (...) {
-      destino.DeshacerFila();
+      linea.decision = TextoDecision(contexto.fila.decision, contexto.fila.filasRepuestas);
+      linea.milisegundos = Milisegundos(inicio);
+      Detener(QAuditor, o, true, std::move(linea), TextoDeError(std::current_exception()));
       throw;
     }
-    ConfirmarDestino(contexto);
-    Completar(contexto, *tipo, o.CompaniaDestino);
+    linea.decision = TextoDecision(contexto.fila.decision, contexto.fila.filasRepuestas);
+    linea.resultado = contexto.fila.HuboError ? resultado::kError : resultado::kEnviado;
+    if (contexto.fila.HuboError) linea.error = contexto.fila.error;
+    linea.milisegundos = Milisegundos(inicio);
+    registro.AgregarCompletada(linea);
   }
   if (!o.EnLinea) MarcarPendientes(o.CompaniaDestino);
+  registro.Terminar(true);
+  resumen_.informe = registro.Ruta();
 
   operador_.MostrarProgreso(false);
-  operador_.Mensaje("Proceso de envio de información concluído.");
+  operador_.MensajeConDetalles("Proceso de envio de información concluído.",
+                               DetallesResumen(resumen_));
   return {FinEnvio::Concluido, {}};
+}
+
+void Transferencia::Detener(CursorOrigen& QAuditor, const OpcionesEnvio& o, bool enFila,
+                            LineaInforme linea, const std::string& error) {
+  if (enFila) {
+    linea.resultado = resultado::kDetenido;
+    linea.error = error;
+    registro_->Agregar(linea);
+    QAuditor.Siguiente();
+  } else {
+    QAuditor.Primero();
+  }
+  // Only the rows' own values: nothing was decided for them.
+  for (; !QAuditor.Eof(); QAuditor.Siguiente()) {
+    const fb::Row& fila = QAuditor.Fila();
+    const TipoDocumento* tipo =
+        fila.at(auditoria::TIDO_COD).isNull()
+            ? nullptr
+            : BuscarTipo(o.Ctipodoc, fila.at(auditoria::TIDO_COD).asInteger());
+    LineaInforme siguiente = Linea(fila, tipo);
+    siguiente.resultado = resultado::kNoAlcanzado;
+    registro_->Agregar(siguiente);
+  }
 }
 
 void Transferencia::ConfirmarDestino(ContextoEnvio& c) {

@@ -1,16 +1,20 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/Bitacora.h"
 #include "engine/Despacho.h"
 #include "engine/Opciones.h"
+#include "engine/RegistroEnvio.h"
 
 namespace norvane {
 
 class ContextoEnvio;
+class CursorOrigen;
 class Operador;
 struct Sesion;
 
@@ -21,7 +25,11 @@ struct ResumenEnvio {
   int fallidas = 0;
   int sinMarcar = 0;     // the type is not marked: neither handled nor completed
   int fueraDeRango = 0;  // outside the code range: left for a later run
+  std::string informe;   // the report's path; empty when none was written
 };
+
+// The counts of a run and its report's path, a line each.
+std::string DetallesResumen(const ResumenEnvio& resumen);
 
 enum class FinEnvio {
   Concluido,     // every row walked; the finish message was shown
@@ -58,7 +66,15 @@ private:
     std::string audiId, tidoCod, audiOper, audiCod, audiIdDoc;
   };
 
+  ResultadoEnvio Abrir(const OpcionesEnvio& opciones);
   ResultadoEnvio Recorrer(const OpcionesEnvio& opciones);
+  // The report file the options ask for; none when it cannot be created.
+  Informe CrearInforme(const OpcionesEnvio& opciones,
+                       std::chrono::system_clock::time_point inicio);
+  // The run stopped at QAuditor's current row, or before its first one
+  // (`enFila` false): that row "detenido", those after it "no alcanzado".
+  void Detener(CursorOrigen& QAuditor, const OpcionesEnvio& opciones, bool enFila,
+               LineaInforme linea, const std::string& error);
   // The row's destination transaction: committed when nothing failed.
   void ConfirmarDestino(ContextoEnvio& contexto);
   // The row sent (marked at once online, at the finish offline) or failed.
@@ -79,6 +95,7 @@ private:
   Bitacora bitacora_;
   ResumenEnvio resumen_;
   std::vector<Pendiente> pendientes_;
+  std::unique_ptr<RegistroEnvio> registro_;
 };
 
 }  // namespace norvane

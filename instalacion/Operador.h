@@ -12,6 +12,9 @@ public:
 
   // Shows a message to the operator and returns once it was acknowledged.
   virtual void Mensaje(const std::string& texto) = 0;
+  // The same, with details that the operator may unfold (counts, a path);
+  // where there is no place for them, only the message is shown.
+  virtual void MensajeConDetalles(const std::string& texto, const std::string& detalles);
   // The system beep that accompanies a logged write error.
   virtual void Beep() = 0;
   // The progress panel of a run: shown once the run has its companies,

@@ -329,6 +329,13 @@ void Tfprincipal::Mensaje(const std::string& texto) {
                            QString::fromStdString(texto));
 }
 
+void Tfprincipal::MensajeConDetalles(const std::string& texto, const std::string& detalles) {
+  QMessageBox caja(QMessageBox::Information, QApplication::applicationDisplayName(),
+                   QString::fromStdString(texto), QMessageBox::Ok, this);
+  caja.setDetailedText(QString::fromStdString(detalles));
+  caja.exec();
+}
+
 void Tfprincipal::Beep() { QApplication::beep(); }
 
 void Tfprincipal::MostrarProgreso(bool visible) {

@@ -42,6 +42,8 @@ public:
   OpcionesEnvio Opciones() const;
 
   void Mensaje(const std::string& texto) override;
+  // A message box whose details (QMessageBox's detailed text) hold `detalles`.
+  void MensajeConDetalles(const std::string& texto, const std::string& detalles) override;
   void Beep() override;
   void ProgresoMaximo(int maximo) override;
   void ProgresoAvanzar() override;

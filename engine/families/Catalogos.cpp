@@ -81,16 +81,24 @@ std::optional<std::string> ColaClave(std::string_view codigo, std::span<const ch
 void CopiarCatalogo(ContextoEnvio& c, const Catalogo& k) {
   // A key without its separators names no row: the audit row is done.
   const auto cola = ColaClave(c.AUDI_COD(), k.clausulas);
-  if (!cola) return;
+  if (!cola) {
+    c.fila.decision = Decision::ClaveIncompleta;
+    return;
+  }
   const std::string destino = k.seleccionDestino + *cola;
 
   if (c.AUDI_OPER() == "D") {
     if (k.borrado) {
+      // The statement deletes whatever the key finds, nothing included.
+      c.fila.decision = Decision::Borrar;
       c.EjecutarDestino(k.borrado + *cola);
       return;
     }
     c.AbrirDestino(destino);
-    if (!c.CDestino.Vacio()) {
+    if (c.CDestino.Vacio()) {
+      c.fila.decision = Decision::AusenteEnDestino;
+    } else {
+      c.fila.decision = Decision::Borrar;
       c.CDestino.Borrar();
       c.AplicarDestino();
     }

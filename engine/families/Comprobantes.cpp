@@ -47,15 +47,20 @@ bool AntesDelBloqueo(std::string_view fecha, std::string_view bloqueo) {
 // Online only: found by the audit row's voucher type and code, removed with
 // both sets of entries so that no orphan rows stay.
 void BorrarComprobante(ContextoEnvio& c) {
-  if (!c.banderas.EnLinea) return;
+  if (!c.banderas.EnLinea) {
+    c.fila.decision = Decision::SinEfectoFueraDeLinea;
+    return;
+  }
   const auto partido = PartirCodigo(c.AUDI_COD(), kLargoNumero);
   const std::string codigo =
       PorCodigo(Citar(c.AUDI_TICO()), Citar(partido.prefijo), Citar(partido.numero));
   c.AbrirDestino("SELECT ENCO_CONSEC FROM COMPROBANTE_ENCABEZADO WHERE " + codigo);
   if (c.CDestino.Vacio()) {
+    c.fila.decision = Decision::AusenteEnDestino;
     c.CDestino.Cerrar();
     return;
   }
+  c.fila.decision = Decision::Borrar;
   c.fila.NuevoId = ComoEntero(c.CDestino.Fila().at(0));
   const std::string id = std::to_string(c.fila.NuevoId);
   c.EjecutarDestino("DELETE FROM COMPROBANTE_DETALLE WHERE ENCO_CONSEC = " + id);
@@ -70,11 +75,13 @@ void BorrarComprobante(ContextoEnvio& c) {
 void CopiarComprobante(ContextoEnvio& c) {
   c.QCopia.Abrir("select * from comprobante_encabezado where enco_consec = " + c.AUDI_IDDOC());
   if (c.QCopia.Vacio()) {
+    c.fila.decision = Decision::AusenteEnOrigen;
     c.QCopia.Cerrar();
     return;
   }
   const fb::Row& origen = c.QCopia.Fila();
   if (AntesDelBloqueo(origen.at(kFecha).toString(), c.banderas.FechaBloqueo)) {
+    c.fila.decision = Decision::BloqueadoPorFecha;
     c.QCopia.Cerrar();
     return;
   }
@@ -85,6 +92,7 @@ void CopiarComprobante(ContextoEnvio& c) {
   if (c.banderas.Reemplazar) {
     c.AbrirDestino("SELECT ENCO_CONSEC FROM COMPROBANTE_ENCABEZADO WHERE " + codigo);
     if (!c.CDestino.Vacio()) {
+      c.fila.decision = Decision::Reemplazar;
       c.fila.NuevoId = ComoEntero(c.CDestino.Fila().at(0));
       for (const auto& t : kAsientos) c.EjecutarDestino(t.borrado + std::to_string(c.fila.NuevoId));
       c.EjecutarDestino("delete FROM COMPROBANTE_ENCABEZADO WHERE " + codigo);
@@ -94,10 +102,13 @@ void CopiarComprobante(ContextoEnvio& c) {
   c.fila.NuevoId = 0;
   c.AbrirDestino("SELECT * FROM COMPROBANTE_ENCABEZADO WHERE " + codigo);
   if (!c.CDestino.Vacio()) {  // there, and not replaced: omitted
+    c.fila.decision = Decision::Omitir;
     c.CDestino.Cerrar();
     c.QCopia.Cerrar();
     return;
   }
+  // A replaced voucher is written anew, and stays a replace.
+  if (c.fila.decision != Decision::Reemplazar) c.fila.decision = Decision::Nuevo;
   // The header's values go as they are: nulls and every decimal kept.
   c.CopiarFila(c.QCopia, false);
   c.CDestino.Asignar(kConciliado, ConvertirValor(fb::Value(0), c.CDestino.Columnas().at(kConciliado)));

@@ -55,12 +55,14 @@ void CopiarSubtablaArticulo(ContextoEnvio& c, const SubtablaArticulo& s) {
   const std::string articulo = Citar(c.AUDI_COD());
   // Only the delete makes the destination equal to the origin; offline the
   // transfer file only gathers rows.
-  if (s.borrado && c.banderas.EnLinea && c.AUDI_OPER() == "D")
-    c.EjecutarDestino(s.borrado + articulo);
+  const bool reponer = s.borrado && c.banderas.EnLinea && c.AUDI_OPER() == "D";
+  if (reponer) c.EjecutarDestino(s.borrado + articulo);
 
   // Every write is tried; the row fails when any of them failed, not only
   // the last one.
   bool fallo = false;
+  bool actualizada = false;
+  int escritas = 0;
   c.QCopia.Abrir(s.seleccionOrigen + articulo);
   for (c.QCopia.Primero(); !c.QCopia.Eof(); c.QCopia.Siguiente()) {
     std::string busqueda = s.seleccionDestino + articulo;
@@ -69,10 +71,23 @@ void CopiarSubtablaArticulo(ContextoEnvio& c, const SubtablaArticulo& s) {
       busqueda += s.segunda->clausula;
       busqueda += s.segunda->citada ? Citar(valor.toString()) : valor.toString();
     }
-    fallo = EscribirMaestro(c, c.QCopia, busqueda) || fallo;
+    const ResultadoMaestro escrita = EscribirMaestro(c, c.QCopia, busqueda);
+    fallo = escrita.fallo || fallo;
+    actualizada = escrita.enDestino || actualizada;
+    ++escritas;
   }
   c.QCopia.Cerrar();
   c.fila.HuboError = fallo;
+  // A restore counts the rows it inserted again, none included; otherwise the
+  // article's rows are new, or some of them were there and were updated.
+  if (reponer) {
+    c.fila.decision = Decision::Reponer;
+    c.fila.filasRepuestas = escritas;
+  } else if (escritas == 0) {
+    c.fila.decision = Decision::AusenteEnOrigen;
+  } else {
+    c.fila.decision = actualizada ? Decision::Actualizar : Decision::Nuevo;
+  }
 }
 
 void RegistrarCuentasArticulos(Despacho& despacho) {

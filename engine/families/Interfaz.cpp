@@ -67,7 +67,7 @@ void CopiarInterfaz(ContextoEnvio& c, const DefinicionInterfaz& d) {
   const ResultadoMaestro encabezado =
       CopiarMaestro(c, d.seleccionOrigen + id, d.seleccionDestino + id);
   // A definition the origin no longer holds writes nothing, account rows
-  // included.
+  // included. The header's write is the row's decision.
   if (!encabezado.existe) return;
 
   // A refused header or account row fails the row, though the later account
@@ -76,7 +76,8 @@ void CopiarInterfaz(ContextoEnvio& c, const DefinicionInterfaz& d) {
   c.QCopiadet.Abrir(d.cuentasOrigen + id);
   for (c.QCopiadet.Primero(); !c.QCopiadet.Eof(); c.QCopiadet.Siguiente()) {
     const std::string item = c.QCopiadet.Fila().at(kPosicionItem).toString();
-    fallo = EscribirMaestro(c, c.QCopiadet, d.cuentasDestino + id + d.clausulaItem + item) || fallo;
+    fallo = EscribirMaestro(c, c.QCopiadet, d.cuentasDestino + id + d.clausulaItem + item).fallo ||
+            fallo;
   }
   c.QCopiadet.Cerrar();
   c.fila.HuboError = fallo;

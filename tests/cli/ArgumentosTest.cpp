@@ -137,6 +137,11 @@ std::vector<CasoBueno> CasosBuenos() {
       {"EsperaBloqueoMaxima", Minima({"--espera-bloqueo=32767"}),
        [](const Argumentos& a) { EXPECT_EQ(a.esperaBloqueo, 32767); }},
       {"SinEsperaBloqueo", Minima(), [](const Argumentos& a) { EXPECT_FALSE(a.esperaBloqueo); }},
+      {"Informe", Minima({"--informe", "/tmp/envio, abril.csv"}),
+       [](const Argumentos& a) { EXPECT_EQ(a.informe, "/tmp/envio, abril.csv"); }},
+      {"InformeConIgual", Minima({"--informe=salida.csv"}),
+       [](const Argumentos& a) { EXPECT_EQ(a.informe, "salida.csv"); }},
+      {"SinInforme", Minima(), [](const Argumentos& a) { EXPECT_EQ(a.informe, ""); }},
       {"ValorVacioTrasIgualAntesDeUnTexto", Minima({"--prefijo=", "--tipo-comprobante", "CE"}),
        [](const Argumentos& a) {
          EXPECT_EQ(a.prefijo, "");
@@ -196,6 +201,9 @@ std::vector<CasoMalo> CasosMalos() {
       {"OtroServidorSinUsuario", Minima({"--servidor-destino", "remoto:/srv"}),
        "falta --usuario-destino: el servidor destino no es el de origen"},
       {"ValorAlFinal", Minima({"--prefijo"}), "falta el valor de --prefijo"},
+      {"InformeSinValor", Minima({"--informe"}), "falta el valor de --informe"},
+      {"InformeDosVeces", Minima({"--informe", "a.csv", "--informe", "b.csv"}),
+       "la opción --informe se indicó más de una vez"},
       {"OpcionEnLugarDelValor",
        {"--servidor-origen", "p", "--usuario-origen", "--compania-origen", "1", "--compania-destino",
         "2"},
@@ -297,7 +305,8 @@ TEST(Argumentos, ElUsoNombraCadaOpcionYLasVariablesDeLasClaves) {
   for (const char* texto :
        {"--servidor-origen", "--usuario-origen", "--servidor-destino", "--usuario-destino",
         "--compania-origen", "--compania-destino", "--en-linea", "--omitir", "--desde", "--hasta",
-        "--tipos", "--prefijo", "--numero-desde", "--numero-hasta", "--tipo-comprobante", "--version",
+        "--tipos", "--prefijo", "--numero-desde", "--numero-hasta", "--tipo-comprobante", "--informe",
+        "--version",
         "NORVANE_CLAVE_ORIGEN", "NORVANE_CLAVE_DESTINO"})
     EXPECT_NE(uso.find(texto), std::string::npos) << texto;
 }

@@ -23,45 +23,54 @@ struct CasoDesenlace {
 
 void PrintTo(const CasoDesenlace& caso, std::ostream* os) { *os << caso.nombre; }
 
+const char* const kRuta = "/srv/norvane/informes/envio-20240423-150709.csv";
+
 std::vector<CasoDesenlace> Casos() {
   return {
-      {"TodoEnviado", {FinEnvio::Concluido, ""}, {12, 9, 0, 2, 1}, 0,
+      {"TodoEnviado", {FinEnvio::Concluido, ""}, {12, 9, 0, 2, 1, kRuta}, 0,
        "Filas de auditoría:\n"
        "  seleccionadas         12\n"
        "  enviadas               9\n"
        "  fallidas               0\n"
        "  sin marcar             2\n"
-       "  fuera de rango         1\n",
+       "  fuera de rango         1\n"
+       "Informe: /srv/norvane/informes/envio-20240423-150709.csv\n",
        {}},
-      {"ConFallidas", {FinEnvio::Concluido, ""}, {5, 3, 2, 0, 0}, 3,
+      {"ConFallidas", {FinEnvio::Concluido, ""}, {5, 3, 2, 0, 0, kRuta}, 3,
        "Filas de auditoría:\n"
        "  seleccionadas          5\n"
        "  enviadas               3\n"
        "  fallidas               2\n"
        "  sin marcar             0\n"
-       "  fuera de rango         0\n",
+       "  fuera de rango         0\n"
+       "Informe: /srv/norvane/informes/envio-20240423-150709.csv\n",
        {}},
-      {"UnaSolaFallida", {FinEnvio::Concluido, ""}, {1, 0, 1, 0, 0}, 3,
+      // A report that could not be written changes neither the counts nor the status.
+      {"SinInforme", {FinEnvio::Concluido, ""}, {1, 0, 1, 0, 0, ""}, 3,
        "Filas de auditoría:\n"
        "  seleccionadas          1\n"
        "  enviadas               0\n"
        "  fallidas               1\n"
        "  sin marcar             0\n"
-       "  fuera de rango         0\n",
+       "  fuera de rango         0\n"
+       "Informe: no se pudo escribir\n",
        {}},
-      {"NadaSeleccionado", {FinEnvio::Concluido, ""}, {}, 0,
+      {"NadaSeleccionado", {FinEnvio::Concluido, ""}, {.informe = kRuta}, 0,
        "Filas de auditoría:\n"
        "  seleccionadas          0\n"
        "  enviadas               0\n"
        "  fallidas               0\n"
        "  sin marcar             0\n"
-       "  fuera de rango         0\n",
+       "  fuera de rango         0\n"
+       "Informe: /srv/norvane/informes/envio-20240423-150709.csv\n",
        {}},
-      {"Rechazo", {FinEnvio::Rechazo, "Campos requeridos sin valor:  FACT_FECHA"}, {4, 1, 0, 0, 0}, 1,
-       "", {"El destino rechazó una fila y el envío se detuvo: Campos requeridos sin valor:  FACT_FECHA"}},
+      // The report of a stopped run tells how far it went.
+      {"Rechazo", {FinEnvio::Rechazo, "Campos requeridos sin valor:  FACT_FECHA"}, {4, 1, 0, 0, 0, kRuta}, 1,
+       "Informe: /srv/norvane/informes/envio-20240423-150709.csv\n",
+       {"El destino rechazó una fila y el envío se detuvo: Campos requeridos sin valor:  FACT_FECHA"}},
       // Rows that failed before a stop do not turn the stop into a 3.
-      {"RechazoTrasFallidas", {FinEnvio::Rechazo, "x"}, {4, 1, 2, 0, 0}, 1, "",
-       {"El destino rechazó una fila y el envío se detuvo: x"}},
+      {"RechazoTrasFallidas", {FinEnvio::Rechazo, "x"}, {4, 1, 2, 0, 0, ""}, 1,
+       "Informe: no se pudo escribir\n", {"El destino rechazó una fila y el envío se detuvo: x"}},
       {"SinCompanias", {FinEnvio::SinCompanias, ""}, {}, 1, "", {}},
       {"CopiaFallida", {FinEnvio::CopiaFallida, ""}, {}, 1, "", {}},
   };

@@ -40,6 +40,8 @@ TEST(ElegirEnvio, LosValoresPorOmisionSonLosDeLaVentana) {
   EXPECT_TRUE(o.TodoLoNoEnviado);
   EXPECT_FALSE(o.FechaDesde);
   EXPECT_FALSE(o.FechaHasta);
+  EXPECT_EQ(o.rutaInforme, "");  // the report goes to informes/ of the installation
+  EXPECT_TRUE(o.informePorOmision);
   EXPECT_EQ(Marcas(o.Ctipodoc), "1=S 11=S 31=S 101=S ");
   EXPECT_FALSE(e.companiaOrigenDesconocida);
   EXPECT_FALSE(e.companiaDestinoDesconocida);
@@ -56,6 +58,7 @@ TEST(ElegirEnvio, CadaOpcionLlegaASuCampo) {
   a.numeroDesde = "000100";
   a.numeroHasta = "000200";
   a.tipoComprobante = "CE";
+  a.informe = "/tmp/mi informe.csv";
   const OpcionesEnvio o = ElegirEnvio(a, kOrigen, kDestino, kTipos).opciones;
   EXPECT_TRUE(o.EnLinea);
   EXPECT_FALSE(o.Reemplazar);
@@ -66,6 +69,7 @@ TEST(ElegirEnvio, CadaOpcionLlegaASuCampo) {
   EXPECT_EQ(o.NumeroDesde, "000100");
   EXPECT_EQ(o.NumeroHasta, "000200");
   EXPECT_EQ(o.TipoComprobante, "CE");
+  EXPECT_EQ(o.rutaInforme, "/tmp/mi informe.csv");
 }
 
 struct CasoTipos {

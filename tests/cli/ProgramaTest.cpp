@@ -6,6 +6,7 @@
 #include "cli/Argumentos.h"
 #include "cli/Programa.h"
 #include "fb/Transaction.h"
+#include "tests/support/InformePrueba.h"
 #include "tests/support/InstalacionPrueba.h"
 #include "tests/support/OperadorGrabador.h"
 
@@ -43,13 +44,32 @@ TEST_F(Programa, OnlineRunEndsWithTheSummaryAndStatus0) {
   Auditar(3, 12, "SA000001");  // not marked
   EXPECT_EQ(Ejecutar({"--en-linea", "--tipos", "2,11"}), 0) << errores.str();
   EXPECT_EQ(operador.mensajes.back(), "Proceso de envio de información concluído.");
+  const auto informes = test::Informes(inst.dir());
+  ASSERT_EQ(informes.size(), 1u);
   EXPECT_EQ(salida.str(),
             "Filas de auditoría:\n"
             "  seleccionadas          3\n"
             "  enviadas               2\n"
             "  fallidas               0\n"
             "  sin marcar             1\n"
-            "  fuera de rango         0\n");
+            "  fuera de rango         0\n"
+            "Informe: " + informes[0].string() + "\n");
+}
+
+// --informe puts the report where it says; the summary names that file.
+TEST_F(Programa, TheReportGoesToTheChosenFileAndTheSummaryNamesIt) {
+  Auditar(1, 2, "SI000001");
+  Auditar(2, 11, "EN000001");
+  Auditar(3, 12, "SA000001");
+  const std::string ruta = (inst.dir() / "envio de abril.csv").string();
+  EXPECT_EQ(Ejecutar({"--en-linea", "--tipos", "2,11", "--informe", ruta}), 0) << errores.str();
+  EXPECT_NE(salida.str().find("Informe: " + ruta + "\n"), std::string::npos) << salida.str();
+  EXPECT_TRUE(test::Informes(inst.dir()).empty());
+  const auto informe = test::LeerInforme(ruta);
+  ASSERT_EQ(informe.filas.size(), 3u);
+  EXPECT_EQ(informe.Fila("1").at("decision"), "sin manejador");
+  EXPECT_EQ(informe.Fila("2").at("decision"), "ausente en origen");
+  EXPECT_EQ(informe.Fila("3").at("resultado"), "sin marcar");
 }
 
 // What the windowed program's "ARTICULOS 001 002" asks for: online, only the

@@ -23,6 +23,7 @@
 #include "fb/Attachment.h"
 #include "fb/Transaction.h"
 #include "tests/support/FilaGenerica.h"
+#include "tests/support/InformePrueba.h"
 #include "tests/support/InstalacionPrueba.h"
 #include "tests/support/Servidor.h"
 #include "tests/support/TempDir.h"
@@ -463,6 +464,18 @@ TEST_P(Muerte, KilledInTheMiddleOfADocumentLeavesOnlyWholeDocumentsAndASecondRun
     EXPECT_EQ(Huerfanas(db), 0);
   }
 
+  // The killed run's report holds a line for each row it completed, each
+  // true to the row's mark; the row it was killed in has none.
+  const auto informesMatada = test::Informes(Dir());
+  ASSERT_EQ(informesMatada.size(), 1u);
+  {
+    const auto informe = test::LeerInforme(informesMatada[0]);
+    ASSERT_EQ(informe.filas.size(), 1u);
+    EXPECT_EQ(informe.Fila("1").at("resultado"),
+              caso.enLinea ? "enviado" : "no enviado (archivo incompleto)");
+    EXPECT_EQ(informe.Fila("1").at("decision"), caso.copiaAnterior ? "reemplazar" : "nuevo");
+  }
+
   if (!caso.enLinea) {
     // The transfer file of the next run is a fresh copy of the template:
     // its pause must let the document through.
@@ -489,6 +502,22 @@ TEST_P(Muerte, KilledInTheMiddleOfADocumentLeavesOnlyWholeDocumentsAndASecondRun
   }
   EXPECT_EQ(Consultar(db, "select count(*) from ENTRADAS")[0][0].asInteger(), 3);
   EXPECT_EQ(Huerfanas(db), 0);
+  // The second run's report is a file of its own; it sends what the first
+  // left (online the first row was already sent and is not selected again).
+  auto informes = test::Informes(Dir());
+  ASSERT_EQ(informes.size(), 2u);
+  std::erase(informes, informesMatada[0]);
+  {
+    const auto informe = test::LeerInforme(informes[0]);
+    std::vector<std::string> resultados;
+    for (const auto& f : informe.filas) resultados.push_back(f.at("AUDI_ID") + " " + f.at("resultado"));
+    if (caso.enLinea)
+      EXPECT_EQ(resultados, (std::vector<std::string>{"2 enviado", "3 enviado"}));
+    else
+      EXPECT_EQ(resultados, (std::vector<std::string>{"1 enviado", "2 enviado", "3 enviado"}));
+    EXPECT_EQ(informe.Fila("2").at("decision"),
+              caso.copiaAnterior ? (caso.omitirDespues ? "omitir" : "reemplazar") : "nuevo");
+  }
   if (!caso.enLinea) {
     // Each audit row travels once with the file, and the company is untouched.
     EXPECT_EQ(Consultar(db, "select AUDI_ID from AUDITORIA order by AUDI_ID"),

@@ -9,6 +9,7 @@
 #include "engine/Transferencia.h"
 #include "fb/Error.h"
 #include "fb/Transaction.h"
+#include "tests/support/InformePrueba.h"
 #include "tests/support/InstalacionPrueba.h"
 #include "tests/support/OperadorGrabador.h"
 
@@ -424,6 +425,255 @@ TEST_F(Transferencia_, AFailedWriteLeavesTheRowsTransactionUsable) {
   fb::Transaction t(destino);
   EXPECT_EQ(t.query("select CONF_CATEGORIA, CONF_VALOR from CONFIGURACION where CONF_MODULO = 'PRUEBA'"),
             (std::vector<fb::Row>{{Value("OTRA"), Value("otro")}}));
+}
+
+// The report of a run, read back; exactly one is expected.
+test::InformeLeido UnicoInforme(const std::filesystem::path& dir) {
+  const auto informes = test::Informes(dir);
+  if (informes.size() != 1)
+    throw std::runtime_error(std::to_string(informes.size()) + " reports in informes/");
+  return test::LeerInforme(informes[0]);
+}
+
+std::vector<std::string> Columna(const test::InformeLeido& informe, const std::string& nombre) {
+  std::vector<std::string> valores;
+  for (const auto& f : informe.filas) valores.push_back(f.at(nombre));
+  return valores;
+}
+
+class InformeConcluido : public Transferencia_, public ::testing::WithParamInterface<bool> {};
+
+// A run that reaches its finish: one line per selected row in the run's
+// order, and each outcome agrees with the logs and the marks. The code and
+// the type name arrive as UTF-8 from the database's Latin-1 bytes, quoted
+// where they hold a quote, a comma or a line break.
+TEST_P(InformeConcluido, LinesAgreeWithTheLogsAndTheMarks) {
+  opciones.EnLinea = GetParam();
+  const std::string codigoRaro = "A\"B,C\nD\xF1";
+  Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"},
+           {2, "2024/04/01", "08:00:01", 11, 502, "M", "EN000002"},
+           {3, "2024/04/01", "08:00:02", 12, 503, "M", "SA000003"},
+           {4, "2024/04/01", "08:00:03", 2, 504, "M", codigoRaro.c_str()},
+           {5, "2024/04/01", "08:00:04", 13, 505, "M", "ZZ000005"},
+           {6, "2024/04/01", "08:00:05", 11, 506, "M", "EN000006"}});
+  for (auto& t : opciones.Ctipodoc)
+    if (t.TIDO_COD == 2) t.TIDO_NOMLARGO = "Saldos del se\xF1or";
+  Marcar({2, 11, 13});
+  opciones.Prefijo = "";
+  // Type 11 writes its mark, then the same key again: the destination
+  // refuses the second write and the row fails. Row 6 is sent.
+  despacho.Registrar({11}, [](ContextoEnvio& c) {
+    EscribirMarca(c);
+    if (c.AUDI_COD() == "EN000002") EscribirMarca(c, "1 = 0");
+  });
+  despacho.Registrar({13}, [](ContextoEnvio&) {});
+  ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+
+  const auto informe = UnicoInforme(inst.dir());
+  EXPECT_EQ(informe.encabezado,
+            (std::vector<std::string>{"AUDI_ID", "TIDO_COD", "TIDO_NOMLARGO", "AUDI_OPER", "AUDI_COD",
+                                      "decision", "resultado", "error", "milisegundos"}));
+  EXPECT_EQ(Columna(informe, "AUDI_ID"), (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
+  EXPECT_EQ(Columna(informe, "resultado"),
+            (std::vector<std::string>{"enviado", "error", "sin marcar", "enviado", "enviado",
+                                      "enviado"}));
+  EXPECT_EQ(Columna(informe, "decision"),
+            (std::vector<std::string>{"sin manejador", "", "sin marcar", "sin manejador", "", ""}));
+  EXPECT_EQ(informe.Fila("4").at("AUDI_COD"), "A\"B,C\nD\xC3\xB1");
+  EXPECT_EQ(informe.Fila("4").at("TIDO_NOMLARGO"), "Saldos del se\xC3\xB1or");
+  EXPECT_EQ(informe.Fila("2").at("TIDO_NOMLARGO"), "Entrada de inventario");
+  for (const auto& f : informe.filas) EXPECT_FALSE(f.at("milisegundos").empty());
+
+  // Sent: its line in ENVIOMANUAL.TXT (the log keeps the bytes) and its mark.
+  std::vector<std::string> enviadas;
+  for (const auto& f : informe.filas) {
+    const int id = std::stoi(f.at("AUDI_ID"));
+    EXPECT_EQ(Envio(id), f.at("resultado") == "enviado" ? "S" : "N") << id;
+    if (f.at("resultado") == "enviado") enviadas.push_back(f.at("AUDI_ID"));
+  }
+  std::vector<std::string> registradas;
+  for (const auto& l : Lineas("ENVIOMANUAL.TXT")) registradas.push_back(l.substr(0, l.find(',')));
+  EXPECT_EQ(registradas, enviadas);
+  EXPECT_NE(test::TempDir::LeerArchivo(inst.dir() / "ENVIOMANUAL.TXT").find(codigoRaro), std::string::npos);
+
+  // Failed: the capture's line and the row's line in ERRORENVIO.TXT; the
+  // report's error is the capture's message.
+  const auto errores = Lineas("ERRORENVIO.TXT");
+  ASSERT_EQ(errores.size(), 2u);
+  EXPECT_EQ(informe.Fila("2").at("error"), errores[0]);
+  EXPECT_NE(errores[0].find("violation of PRIMARY or UNIQUE KEY"), std::string::npos);
+  EXPECT_EQ(errores[1], "SYSDBA,Error transmitiendo Entrada de inventario EN000002");
+  for (const char* id : {"1", "3", "4", "5", "6"}) EXPECT_EQ(informe.Fila(id).at("error"), "") << id;
+
+  // The finish message keeps its text; its details hold the counts and the path.
+  EXPECT_EQ(operador.mensajes.back(), "Proceso de envio de información concluído.");
+  ASSERT_EQ(operador.detalles.size(), 1u);
+  const std::string ruta = test::Informes(inst.dir())[0].string();
+  EXPECT_EQ(resumen.informe, ruta);
+  EXPECT_EQ(operador.detalles[0],
+            "Filas de auditoría seleccionadas: 6\nEnviadas: 4\nFallidas: 1\nSin marcar: 1\n"
+            "Fuera de rango: 0\nInforme: " + ruta);
+  EXPECT_TRUE(std::regex_match(test::Informes(inst.dir())[0].filename().string(),
+                               std::regex(R"(envio-\d{8}-\d{6}\.csv)")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modos, InformeConcluido, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& i) {
+                           return std::string(i.param ? "EnLinea" : "FueraDeLinea");
+                         });
+
+struct CasoParadaInforme {
+  const char* nombre;
+  bool enLinea;
+  bool rechazo;  // a cursor refusal; otherwise an error that the run does not capture
+};
+
+class InformeDetenido : public Transferencia_,
+                        public ::testing::WithParamInterface<CasoParadaInforme> {};
+
+// A run that stops: the rows before keep their outcome (offline, the file
+// that was not finished sends nothing), the row at the stop is "detenido"
+// with the error, and every row after it is "no alcanzado", unmarked.
+TEST_P(InformeDetenido, NamesTheRowAtTheStopAndTheRowsNotReached) {
+  const auto& p = GetParam();
+  opciones.EnLinea = p.enLinea;
+  Auditar({{1, "2024/04/01", "08:00:00", 11, 501, "M", "EN000001"},
+           {2, "2024/04/01", "08:00:01", 14, 502, "M", "XX000002"},
+           {3, "2024/04/01", "08:00:02", 12, 503, "M", "SA000003"},
+           {4, "2024/04/01", "08:00:03", 11, 504, "M", "EN000004"},
+           {5, "2024/04/01", "08:00:04", 14, 505, "M", "XX000005"}});
+  Marcar({11, 12});
+  despacho.Registrar({11}, [](ContextoEnvio& c) { EscribirMarca(c); });
+  if (p.rechazo) {
+    despacho.Registrar({12}, [](ContextoEnvio& c) {
+      c.fila.decision = Decision::Nuevo;
+      c.AbrirDestino("select * from CONFIGURACION");
+      c.CDestino.Agregar();
+      c.AplicarDestino();
+    });
+    EXPECT_EQ(Ejecutar().fin, FinEnvio::Rechazo);
+  } else {
+    despacho.Registrar({12}, [](ContextoEnvio& c) {
+      c.fila.decision = Decision::Borrar;
+      c.EjecutarDestino("delete from NO_EXISTE");
+    });
+    EXPECT_THROW(Ejecutar(), fb::Error);
+  }
+
+  const auto informe = UnicoInforme(inst.dir());
+  const std::string antes = p.enLinea ? "enviado" : "no enviado (archivo incompleto)";
+  EXPECT_EQ(Columna(informe, "AUDI_ID"), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+  EXPECT_EQ(Columna(informe, "resultado"),
+            (std::vector<std::string>{antes, "sin marcar", "detenido", "no alcanzado", "no alcanzado"}));
+  EXPECT_EQ(Columna(informe, "decision"),
+            (std::vector<std::string>{"", "sin marcar", p.rechazo ? "nuevo" : "borrar", "", ""}));
+  const std::string error = informe.Fila("3").at("error");
+  if (p.rechazo)
+    EXPECT_EQ(error, "Los campos CONF_MODULO, CONF_CATEGORIA, CONF_PROPIEDAD,  son obligatorios.");
+  else
+    EXPECT_NE(error.find("NO_EXISTE"), std::string::npos) << error;
+  EXPECT_EQ(Envio(1), p.enLinea ? "S" : "N");
+  for (int id : {2, 3, 4, 5}) EXPECT_EQ(Envio(id), "N") << id;
+  EXPECT_EQ(Lineas("ENVIOMANUAL.TXT").size(), p.enLinea ? 1u : 0u);
+  if (p.rechazo) {
+    EXPECT_EQ(resumen.informe, test::Informes(inst.dir())[0].string());
+  }
+  EXPECT_TRUE(operador.detalles.empty());  // no finish message
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, InformeDetenido,
+    ::testing::Values(CasoParadaInforme{"RechazoEnLinea", true, true},
+                      CasoParadaInforme{"ErrorEnLinea", true, false},
+                      CasoParadaInforme{"RechazoFueraDeLinea", false, true},
+                      CasoParadaInforme{"ErrorFueraDeLinea", false, false}),
+    [](const ::testing::TestParamInfo<CasoParadaInforme>& i) { return std::string(i.param.nombre); });
+
+// A run that stops before its first row (the destination's lock date cannot
+// be read): every selected row is "no alcanzado".
+TEST_F(Transferencia_, AStopBeforeTheFirstRowLeavesEveryRowNotReached) {
+  Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"},
+           {2, "2024/04/01", "08:00:01", 2, 502, "M", "SI000002"}});
+  {
+    auto destino = inst.Compania("002");
+    destino.execute("drop procedure ACUMULA_PUNTOS_CLIENTE");  // it reads the column
+    destino.execute("alter table CONFIGURACION alter CONF_VALOR to CONF_VALOR_OTRO");
+  }
+  EXPECT_THROW(Ejecutar(), fb::Error);
+  const auto informe = UnicoInforme(inst.dir());
+  EXPECT_EQ(Columna(informe, "resultado"), (std::vector<std::string>{"no alcanzado", "no alcanzado"}));
+}
+
+struct CasoSinInforme {
+  const char* nombre;
+  bool enLinea;
+  bool rutaElegida;  // --informe into a folder that does not exist; otherwise informes/ is a file
+};
+
+class InformeImposible : public Transferencia_,
+                         public ::testing::WithParamInterface<CasoSinInforme> {};
+
+// A report that cannot be written changes nothing of the run: the same
+// marks, logs, counts and messages; only the details say so.
+TEST_P(InformeImposible, LeavesTheRunAsItWouldBe) {
+  const auto& p = GetParam();
+  opciones.EnLinea = p.enLinea;
+  const auto carpeta = inst.dir() / "informes";
+  if (p.rutaElegida)
+    opciones.rutaInforme = (inst.dir() / "no-existe" / "informe.csv").string();
+  else
+    std::ofstream(carpeta) << "no soy una carpeta";
+  Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"},
+           {2, "2024/04/01", "08:00:01", 11, 502, "M", "EN000002"}});
+  despacho.Registrar({11}, [](ContextoEnvio& c) { c.fila.HuboError = true; });
+
+  EXPECT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+  EXPECT_EQ(Envio(1), "S");
+  EXPECT_EQ(Envio(2), "N");
+  EXPECT_EQ(Lineas("ENVIOMANUAL.TXT"), (std::vector<std::string>{"1,2,M,SI000001"}));
+  EXPECT_EQ(Lineas("ERRORENVIO.TXT"),
+            (std::vector<std::string>{"SYSDBA,Error transmitiendo Entrada de inventario EN000002"}));
+  EXPECT_EQ(resumen.enviadas, 1);
+  EXPECT_EQ(resumen.fallidas, 1);
+  EXPECT_EQ(resumen.informe, "");
+  EXPECT_EQ(operador.mensajes, std::vector<std::string>{"Proceso de envio de información concluído."});
+  ASSERT_EQ(operador.detalles.size(), 1u);
+  EXPECT_NE(operador.detalles[0].find("Informe: no se pudo escribir"), std::string::npos);
+  if (p.rutaElegida) {
+    EXPECT_FALSE(std::filesystem::exists(inst.dir() / "no-existe"));
+    EXPECT_FALSE(std::filesystem::exists(carpeta));  // a chosen path makes no informes/
+  } else {
+    EXPECT_EQ(test::TempDir::LeerArchivo(carpeta), "no soy una carpeta");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, InformeImposible,
+    ::testing::Values(CasoSinInforme{"CarpetaEsArchivoEnLinea", true, false},
+                      CasoSinInforme{"CarpetaEsArchivoFueraDeLinea", false, false},
+                      CasoSinInforme{"RutaSinCarpetaEnLinea", true, true},
+                      CasoSinInforme{"RutaSinCarpetaFueraDeLinea", false, true}),
+    [](const ::testing::TestParamInfo<CasoSinInforme>& i) { return std::string(i.param.nombre); });
+
+// A chosen path takes the report, and informes/ is not made; a run without
+// a default report and without a path writes none.
+TEST_F(Transferencia_, TheReportGoesWhereTheOptionsSay) {
+  Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"}});
+  opciones.rutaInforme = (inst.dir() / "elegido.csv").string();
+  Ejecutar();
+  EXPECT_EQ(resumen.informe, opciones.rutaInforme);
+  EXPECT_EQ(test::LeerInforme(opciones.rutaInforme).Fila("1").at("resultado"), "enviado");
+  EXPECT_FALSE(std::filesystem::exists(inst.dir() / "informes"));
+
+  opciones.rutaInforme.clear();
+  opciones.informePorOmision = false;
+  opciones.TodoLoNoEnviado = false;
+  opciones.FechaDesde = fb::Date{2024, 4, 1};
+  opciones.FechaHasta = fb::Date{2024, 4, 30};
+  Ejecutar();
+  EXPECT_EQ(resumen.informe, "");
+  EXPECT_FALSE(std::filesystem::exists(inst.dir() / "informes"));
+  EXPECT_EQ(Lineas("ENVIOMANUAL.TXT").size(), 2u);  // the run itself went as usual
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "selection/SelectorCompania.h"
 #include "tests/gui/support/PruebaGui.h"
 #include "tests/gui/support/Respondedor.h"
+#include "tests/support/InformePrueba.h"
 #include "tests/support/InstalacionPrueba.h"
 
 namespace norvane::test {
@@ -450,6 +451,14 @@ private slots:
     QTRY_VERIFY(!ventana_->isVisible());
     QCOMPARE(respondedor_->mensajes, QStringList{kConcluido});
     QCOMPARE(respondedor_->titulos, QStringList{"Norvane Envio 2024"});
+    // The box's details: the counts and the run's report.
+    const auto informes = test::Informes(instalacion_->dir());
+    QCOMPARE(informes.size(), std::size_t{1});
+    QCOMPARE(respondedor_->detalles,
+             QStringList{QString::fromStdString(
+                 "Filas de auditoría seleccionadas: 12\nEnviadas: 12\nFallidas: 0\n"
+                 "Sin marcar: 0\nFuera de rango: 0\nInforme: " + informes[0].string())});
+    QCOMPARE(test::LeerInforme(informes[0]).filas.size(), std::size_t{kFilas});
 
     // The event loop was served during the run, with the panel shown: the
     // window repainted what was asked for, and what the operator typed or
@@ -513,6 +522,13 @@ private slots:
     QCOMPARE(respondedor_->mensajes, QStringList{kConcluido});
     QCOMPARE(Envio(*instalacion_, "001", 101), std::string("S"));
     QCOMPARE(Envio(*instalacion_, "001", 2), std::string("N"));
+    // The automatic run writes its report too, and names it in the details.
+    const auto informes = test::Informes(instalacion_->dir());
+    QCOMPARE(informes.size(), std::size_t{1});
+    QVERIFY(respondedor_->detalles.value(0).endsWith(
+        QString::fromStdString("\nInforme: " + informes[0].string())));
+    const auto informe = test::LeerInforme(informes[0]);
+    QCOMPARE(informe.filas.size(), std::size_t{2});
 
     const OpcionesEnvio o = ventana_->Opciones();
     QVERIFY(o.EnLinea);

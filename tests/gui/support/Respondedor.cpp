@@ -22,6 +22,7 @@ void Respondedor::Revisar() {
   if (auto* caja = qobject_cast<QMessageBox*>(modal)) {
     mensajes << caja->text();
     titulos << caja->windowTitle();
+    detalles << caja->detailedText();
     caja->buttons().value(0)->click();
     return;
   }

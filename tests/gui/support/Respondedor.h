@@ -29,6 +29,7 @@ public:
 
   QStringList mensajes;  // the text of each message box, in order
   QStringList titulos;   // and its title
+  QStringList detalles;  // and its detailed text (empty when it has none)
   int accesos = 0;       // access dialogs shown
 
 private:
