@@ -20,6 +20,7 @@ const char* const kUso =
     "                       [--tipos N,N,...]\n"
     "                       [--prefijo X] [--numero-desde N] [--numero-hasta N]\n"
     "                       [--tipo-comprobante T] [--espera-bloqueo SEGUNDOS]\n"
+    "                       [--verificar]\n"
     "  --en-linea          escribe en la compañía destino; si no, prepara el archivo\n"
     "                      de envío (\"Fuera de línea (preparar archivo)\")\n"
     "  --omitir            omite los documentos que ya existen en el destino;\n"
@@ -30,6 +31,9 @@ const char* const kUso =
     "  --espera-bloqueo    segundos (1 a 32767) que una fila espera a otra conexión\n"
     "                      que la tiene bloqueada; la escritura que se cansa de\n"
     "                      esperar falla y el envío sigue. Sin ella, espera siempre\n"
+    "  --verificar         no envía: compara cada documento que la selección da por\n"
+    "                      enviado con la compañía destino (solo --en-linea; sin\n"
+    "                      --desde y --hasta, todas las fechas) y no escribe nada\n"
     "  --version           muestra la versión del programa\n"
     "Requiere la instalación: sin el archivo de ajustes con su directorio no envía\n"
     "nada ni escribe nada.\n"
@@ -37,7 +41,8 @@ const char* const kUso =
     "una y la entrada es una terminal, se pide sin eco. Con el mismo servidor en\n"
     "ambos lados, el usuario y la clave del destino son los del origen.\n"
     "Salida: 0 todo enviado, 3 hubo filas con error, 1 el envío se detuvo,\n"
-    "2 uso incorrecto.\n";
+    "2 uso incorrecto; con --verificar, 0 todo igual, 4 algún documento diferente\n"
+    "o ausente en destino.\n";
 
 namespace {
 
@@ -106,7 +111,7 @@ std::string EsperaBloqueo(Argumentos& a, std::string_view, const std::string& va
   return {};
 }
 
-const std::array<Opcion, 16> kOpciones{{
+const std::array<Opcion, 17> kOpciones{{
     {"servidor-origen", true, &Texto<&Argumentos::servidorOrigen>},
     {"usuario-origen", true, &Texto<&Argumentos::usuarioOrigen>},
     {"servidor-destino", true, &TextoOpcional<&Argumentos::servidorDestino>},
@@ -123,6 +128,7 @@ const std::array<Opcion, 16> kOpciones{{
     {"numero-hasta", true, &Texto<&Argumentos::numeroHasta>},
     {"tipo-comprobante", true, &Texto<&Argumentos::tipoComprobante>},
     {"espera-bloqueo", true, &EsperaBloqueo},
+    {"verificar", false, &Marca<&Argumentos::verificar>},
 }};
 
 constexpr std::array<std::string_view, 4> kObligatorias{
