@@ -248,7 +248,8 @@ DocumentoVerificado Resultado(Estado estado, std::vector<std::string> detalle = 
 
 // Differences of something the run copies whatever was there: none is equal.
 DocumentoVerificado PorDiferencias(std::vector<std::string> detalle) {
-  return Resultado(detalle.empty() ? Estado::Igual : Estado::Diferente, std::move(detalle));
+  const Estado estado = detalle.empty() ? Estado::Igual : Estado::Diferente;
+  return Resultado(estado, std::move(detalle));
 }
 
 std::string Texto(const fb::Row& auditoria, std::size_t posicion) {
