@@ -357,7 +357,14 @@ DocumentoVerificado VerificarSubtabla(Lado& l, const SubtablaArticulo& s, const 
   const std::string articulo = Citar(Texto(a, auditoria::AUDI_COD));
   const std::string seleccionOrigen = s.seleccionOrigen + articulo;
   const Consulta origen = Leer(l.origen, seleccionOrigen);
-  if (origen.filas.empty()) return Resultado(Estado::SinCopia, {"sin filas en origen"});
+  if (origen.filas.empty()) {
+    // Online, a "D" row empties the article's rows first: none may be left.
+    if (s.borrado && Texto(a, auditoria::AUDI_OPER) == "D") {
+      if (Leer(l.destino, s.seleccionDestino + articulo).filas.empty()) return Resultado(Estado::Igual);
+      return Resultado(Estado::Diferente, {"presente en destino"});
+    }
+    return Resultado(Estado::SinCopia, {"sin filas en origen"});
+  }
   std::vector<std::string> detalle;
   if (!s.segunda) {
     // Every origin row is written over the one row the article finds: the

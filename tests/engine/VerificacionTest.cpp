@@ -210,6 +210,35 @@ TEST_P(ReglaPuntoFijo, AllowedOnlyWhereTheCopyAppliesIt) {
 INSTANTIATE_TEST_SUITE_P(Casos, ReglaPuntoFijo, ::testing::ValuesIn(kCasos),
                          [](const auto& caso) { return std::string(caso.param.nombre); });
 
+// An article's units deleted at the origin: online the run empties the
+// destination's, so a unit left there differs; with no unit there, equal.
+class SubtablaBorrada : public test::EnvioPrueba {
+protected:
+  DocumentoVerificado Verificado(bool unidadEnDestino) {
+    auto destino = CompaniaDestino();
+    if (unidadEnDestino)
+      destino.execute("insert into UNIDAD_ARTICULO (ARTI_COD, UNAR_UNIDAD) values ('A1', 'CAJA')");
+    auto origen = Origen();
+    origen.execute(
+        "insert into AUDITORIA (AUDI_ID, AUDI_FECHA, AUDI_HORA, TIDO_COD, AUDI_OPER, AUDI_COD, "
+        "AUDI_ENVIO) values (1, '2024/04/01', '08:00:00', 124, 'D', 'A1', 'S')");
+    const ResultadoVerificacion r = Verificar(sesion, opciones, operador);
+    EXPECT_EQ(r.documentos.size(), 1u);
+    return r.documentos.at(0);
+  }
+};
+
+TEST_F(SubtablaBorrada, AUnitLeftAtTheDestinationDiffers) {
+  const DocumentoVerificado d = Verificado(true);
+  EXPECT_EQ(d.estado, EstadoVerificacion::Diferente) << LineaVerificacion(d);
+  EXPECT_EQ(LineaVerificacion(d), "124 A1 diferente: presente en destino");
+}
+
+TEST_F(SubtablaBorrada, NoUnitLeftIsEqual) {
+  const DocumentoVerificado d = Verificado(false);
+  EXPECT_EQ(d.estado, EstadoVerificacion::Igual) << LineaVerificacion(d);
+}
+
 // The comparison reads the destination through a snapshot that refuses
 // every write.
 TEST(TransaccionSoloLectura, RefusesWritesAndReads) {
