@@ -239,6 +239,58 @@ TEST_F(SubtablaBorrada, NoUnitLeftIsEqual) {
   EXPECT_EQ(d.estado, EstadoVerificacion::Igual) << LineaVerificacion(d);
 }
 
+// Rows the run completes without copying the document: a void compares only
+// the voided column, a delete only that the document is gone.
+struct CasoSinCopia {
+  const char* nombre;
+  const char* operacion;
+  const char* anuladoEnDestino;  // nullptr: the destination does not hold the receipt
+  EstadoVerificacion estado;
+  const char* linea;
+};
+
+std::ostream& operator<<(std::ostream& out, const CasoSinCopia& c) { return out << c.nombre; }
+
+const CasoSinCopia kSinCopia[] = {
+    {"VoidedWhateverElseDiffers", "A", "S", EstadoVerificacion::Igual, "11 EN000123 igual"},
+    {"VoidNotApplied", "A", "N", EstadoVerificacion::Diferente, "11 EN000123 diferente: ENTR_ANULADO"},
+    {"VoidOfAMissingDocument", "A", nullptr, EstadoVerificacion::AusenteEnDestino,
+     "11 EN000123 ausente en destino"},
+    {"DeletedAndGone", "D", nullptr, EstadoVerificacion::Igual, "11 EN000123 igual"},
+    {"DeletedButStillThere", "D", "N", EstadoVerificacion::Diferente,
+     "11 EN000123 diferente: presente en destino"},
+};
+
+class AnuladoBorrado : public test::EnvioPrueba, public ::testing::WithParamInterface<CasoSinCopia> {};
+
+TEST_P(AnuladoBorrado, ComparesOnlyWhatTheRunChanged) {
+  const CasoSinCopia& c = GetParam();
+  auto destino = CompaniaDestino();
+  const fb::Columns columnas = test::Columnas(destino, "ENTRADAS");
+  if (c.anuladoEnDestino) {
+    // Nothing but the code in common with the origin, which holds no receipt.
+    fb::Row fila = test::FilaGenerica(columnas, 5);
+    fila.at(0) = 90;
+    fila.at(1) = "EN";
+    fila.at(2) = "000123";
+    fila.at(test::PosicionDe(columnas, "ENTR_ANULADO")) = c.anuladoEnDestino;
+    test::Insertar(destino, "ENTRADAS", fila);
+  }
+  auto origen = Origen();
+  origen.execute(
+      "insert into AUDITORIA (AUDI_ID, AUDI_FECHA, AUDI_HORA, TIDO_COD, AUDI_IDDOC, AUDI_OPER, "
+      "AUDI_COD, AUDI_ENVIO) values (1, '2024/04/01', '08:00:00', 11, 7, ?, 'EN000123', 'S')",
+      {c.operacion});
+  const ResultadoVerificacion r = Verificar(sesion, opciones, operador);
+  ASSERT_EQ(r.documentos.size(), 1u);
+  EXPECT_EQ(r.documentos[0].estado, c.estado);
+  EXPECT_EQ(LineaVerificacion(r.documentos[0]), c.linea);
+  EXPECT_EQ(r.HayDiferencias(), c.estado != EstadoVerificacion::Igual);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, AnuladoBorrado, ::testing::ValuesIn(kSinCopia),
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
+
 // The comparison reads the destination through a snapshot that refuses
 // every write.
 TEST(TransaccionSoloLectura, RefusesWritesAndReads) {
