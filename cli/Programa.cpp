@@ -52,7 +52,7 @@ int Enviar(const Argumentos& a, const Claves& claves, Operador& operador, const 
       operador.Mensaje("Debe indicar las compañías origen y destino.");
       return kSalidaDetenido;
     }
-    const ResultadoVerificacion verificacion = Verificar(sesion, eleccion.opciones, operador);
+    const ResultadoVerificacion verificacion = Verificar(sesion, eleccion.opciones, operador, VerificacionCompleta());
     InformarVerificacion(verificacion, consola.salida);
     return SalidaDeVerificacion(verificacion);
   }

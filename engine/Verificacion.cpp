@@ -9,18 +9,12 @@
 #include <tuple>
 
 #include "engine/ContextoEnvio.h"
-#include "engine/CopiarMaestro.h"
-#include "engine/DescriptorDocumento.h"
 #include "engine/EnviarDocumento.h"
 #include "engine/SeleccionAuditoria.h"
+#include "engine/CopiarMaestro.h"
 #include "engine/Sesion.h"
 #include "engine/TextoSql.h"
 #include "engine/ValorDestino.h"
-#include "engine/families/Catalogos.h"
-#include "engine/families/Comprobantes.h"
-#include "engine/families/CuentasArticulos.h"
-#include "engine/families/Familias.h"
-#include "engine/families/Interfaz.h"
 #include "fb/Attachment.h"
 #include "fb/Cursor.h"
 #include "fb/Statement.h"
@@ -64,26 +58,6 @@ std::string LineaVerificacion(const DocumentoVerificado& d) {
 namespace {
 
 using Estado = EstadoVerificacion;
-
-// How a copied value is expected at the destination.
-enum class Regla {
-  Exacta,      // converted to the destination column's type, unchanged
-  PuntoFijo,   // a fixed-point column takes four decimals, a null 0
-  Cualquiera,  // either of the two (an update exact, an insert by the rule)
-};
-
-struct Consulta {
-  fb::Columns columnas;
-  std::vector<fb::Row> filas;
-};
-
-Consulta Leer(fb::Transaction& t, const std::string& select) {
-  fb::Statement sentencia(t, select);
-  Consulta c;
-  c.columnas = sentencia.columns();
-  c.filas = sentencia.open(t).fetchAll();
-  return c;
-}
 
 std::optional<fb::Decimal> ComoDecimal(const fb::Value& v) {
   if (v.kind() == fb::Value::Kind::Integer) return fb::Decimal{v.asInteger(), 0};
@@ -194,7 +168,7 @@ std::string Unir(const std::vector<std::string>& partes, const char* separador) 
   return texto;
 }
 
-std::string NombreTabla(const Consulta& c, const std::string& select) {
+std::string Relacion(const Consulta& c, const std::string& select) {
   if (!c.columnas.empty() && !c.columnas[0].relation.empty()) return c.columnas[0].relation;
   return select;
 }
@@ -231,32 +205,46 @@ void CompararFilas(const std::string& tabla, const Consulta& origen, const Consu
                            ", "));
 }
 
-// What the verification reads, and the run's choices it judges by.
-struct Lado {
-  fb::Transaction& origen;
-  fb::Transaction& destino;
-  bool reemplazar;
-  std::string fechaBloqueo;
-};
+}  // namespace
 
-DocumentoVerificado Resultado(Estado estado, std::vector<std::string> detalle = {}) {
+Consulta Leer(fb::Transaction& t, const std::string& select) {
+  fb::Statement sentencia(t, select);
+  Consulta c;
+  c.columnas = sentencia.columns();
+  c.filas = sentencia.open(t).fetchAll();
+  return c;
+}
+
+DocumentoVerificado Verificado(EstadoVerificacion estado, std::vector<std::string> detalle) {
   DocumentoVerificado d;
   d.estado = estado;
   d.detalle = std::move(detalle);
   return d;
 }
 
-// Differences of something the run copies whatever was there: none is equal.
 DocumentoVerificado PorDiferencias(std::vector<std::string> detalle) {
   const Estado estado = detalle.empty() ? Estado::Igual : Estado::Diferente;
-  return Resultado(estado, std::move(detalle));
+  return Verificado(estado, std::move(detalle));
+}
+
+std::vector<std::string> ColumnasDistintas(const fb::Row& origen, const fb::Row& destino,
+                                           const fb::Columns& columnas,
+                                           std::span<const Excluida> excluidas, bool posicionCero,
+                                           Regla regla) {
+  return Distintas(origen, destino, columnas, Fuera(excluidas, columnas, posicionCero), regla);
+}
+
+std::string UnirColumnas(const std::vector<std::string>& columnas) { return Unir(columnas, ", "); }
+
+namespace {
+
+DocumentoVerificado Resultado(Estado estado, std::vector<std::string> detalle = {}) {
+  return Verificado(estado, std::move(detalle));
 }
 
 std::string Texto(const fb::Row& auditoria, std::size_t posicion) {
   return auditoria.at(posicion).toString();
 }
-
-// ---- Documents: header and detail tables, found by code ----
 
 std::string BusquedaDocumento(const DescriptorDocumento& d, const fb::Row& auditoria,
                               const fb::Row* encabezado) {
@@ -265,12 +253,15 @@ std::string BusquedaDocumento(const DescriptorDocumento& d, const fb::Row& audit
   return d.busqueda + Citar(partido.prefijo) + d.clausulaNumero + Citar(partido.numero);
 }
 
-DocumentoVerificado VerificarDocumento(Lado& l, const DescriptorDocumento& d, const fb::Row& a) {
+}  // namespace
+
+std::string NombreTabla(const Consulta& c, const std::string& select) { return Relacion(c, select); }
+
+DocumentoVerificado VerificarDocumento(LadosVerificacion& l, const DescriptorDocumento& d, const fb::Row& a) {
   const std::string operacion = Texto(a, auditoria::AUDI_OPER);
   if (operacion == "D") {
     // Deleted online: only its absence is compared.
-    if (Leer(l.destino, BusquedaDocumento(d, a, nullptr)).filas.empty()) return Resultado(Estado::Igual);
-    return Resultado(Estado::Diferente, {"presente en destino"});
+    return VerificarAusencia(l, BusquedaDocumento(d, a, nullptr));
   }
   if (operacion == "A" && d.columnaAnulado) {
     // Voided online: only the voided column is compared.
@@ -304,7 +295,7 @@ DocumentoVerificado VerificarDocumento(Lado& l, const DescriptorDocumento& d, co
     const Consulta filasOrigen = Leer(l.origen, t.seleccionOrigen + iddoc + t.orden);
     const std::string select = t.seleccionDestino + idDestino;
     const Consulta filasDestino = Leer(l.destino, select);
-    CompararFilas(NombreTabla(filasDestino, select), filasOrigen, filasDestino, t.excluidas, true,
+    CompararFilas(Relacion(filasDestino, select), filasOrigen, filasDestino, t.excluidas, true,
                   Regla::PuntoFijo, detalle);
   }
   // An existing document that the run omits keeps what it had.
@@ -312,145 +303,30 @@ DocumentoVerificado VerificarDocumento(Lado& l, const DescriptorDocumento& d, co
   return PorDiferencias(std::move(detalle));
 }
 
-// ---- Master rows: found by key, position 0 included ----
-
-// One master row by its two selects; `etiqueta` prefixes the columns named.
-std::optional<Estado> CompararMaestro(Lado& l, const std::string& seleccionOrigen,
-                                      const std::string& seleccionDestino, Regla regla,
-                                      const std::string& etiqueta, std::vector<std::string>& detalle) {
+DocumentoVerificado VerificarFilaMaestra(LadosVerificacion& l, const std::string& seleccionOrigen,
+                                         const std::string& seleccionDestino, Regla regla) {
   const Consulta origen = Leer(l.origen, seleccionOrigen);
-  if (origen.filas.empty()) return Estado::SinCopia;
+  if (origen.filas.empty()) return Resultado(Estado::SinCopia, {"ausente en origen"});
   const Consulta destino = Leer(l.destino, seleccionDestino);
-  if (destino.filas.empty()) return Estado::AusenteEnDestino;
-  for (const auto& columna : Distintas(origen.filas[0], destino.filas[0], destino.columnas,
-                                       Fuera({}, destino.columnas, false), regla))
-    detalle.push_back(etiqueta + columna);
-  return std::nullopt;
+  if (destino.filas.empty()) return Resultado(Estado::AusenteEnDestino);
+  return PorDiferencias(
+      ColumnasDistintas(origen.filas[0], destino.filas[0], destino.columnas, {}, false, regla));
 }
 
-DocumentoVerificado MaestroSimple(Lado& l, const std::string& seleccionOrigen,
-                                  const std::string& seleccionDestino, Regla regla) {
-  std::vector<std::string> detalle;
-  if (const auto estado = CompararMaestro(l, seleccionOrigen, seleccionDestino, regla, "", detalle))
-    return *estado == Estado::SinCopia ? Resultado(*estado, {"ausente en origen"}) : Resultado(*estado);
-  return PorDiferencias(std::move(detalle));
+DocumentoVerificado VerificarAusencia(LadosVerificacion& l, const std::string& seleccionDestino) {
+  if (Leer(l.destino, seleccionDestino).filas.empty()) return Resultado(Estado::Igual);
+  return Resultado(Estado::Diferente, {"presente en destino"});
 }
 
-DocumentoVerificado VerificarMaestro(Lado& l, const DescriptorMaestro& d, const fb::Row& a) {
+DocumentoVerificado VerificarMaestro(LadosVerificacion& l, const DescriptorMaestro& d,
+                                     const fb::Row& a) {
   const std::string clave = d.clave(Texto(a, auditoria::AUDI_COD));
   // An update without the rule, an insert with it: the destination holds one.
-  return MaestroSimple(l, d.seleccionOrigen + clave, d.seleccionDestino + clave,
-                       d.reglaEnEdicion ? Regla::PuntoFijo : Regla::Cualquiera);
+  return VerificarFilaMaestra(l, d.seleccionOrigen + clave, d.seleccionDestino + clave,
+                              d.reglaEnEdicion ? Regla::PuntoFijo : Regla::Cualquiera);
 }
 
-DocumentoVerificado VerificarCatalogo(Lado& l, const Catalogo& k, const fb::Row& a) {
-  const auto cola = ColaClave(Texto(a, auditoria::AUDI_COD), k.clausulas);
-  if (!cola) return Resultado(Estado::SinCopia, {"clave incompleta"});
-  if (Texto(a, auditoria::AUDI_OPER) == "D") {
-    if (Leer(l.destino, k.seleccionDestino + *cola).filas.empty()) return Resultado(Estado::Igual);
-    return Resultado(Estado::Diferente, {"presente en destino"});
-  }
-  return MaestroSimple(l, k.seleccionOrigen + *cola, k.seleccionDestino + *cola, Regla::PuntoFijo);
-}
-
-DocumentoVerificado VerificarSubtabla(Lado& l, const SubtablaArticulo& s, const fb::Row& a) {
-  const std::string articulo = Citar(Texto(a, auditoria::AUDI_COD));
-  const std::string seleccionOrigen = s.seleccionOrigen + articulo;
-  const Consulta origen = Leer(l.origen, seleccionOrigen);
-  if (origen.filas.empty()) {
-    // Online, a "D" row empties the article's rows first: none may be left.
-    if (s.borrado && Texto(a, auditoria::AUDI_OPER) == "D") {
-      if (Leer(l.destino, s.seleccionDestino + articulo).filas.empty()) return Resultado(Estado::Igual);
-      return Resultado(Estado::Diferente, {"presente en destino"});
-    }
-    return Resultado(Estado::SinCopia, {"sin filas en origen"});
-  }
-  std::vector<std::string> detalle;
-  if (!s.segunda) {
-    // Every origin row is written over the one row the article finds: the
-    // destination holds the last.
-    const std::string select = s.seleccionDestino + articulo;
-    const Consulta destino = Leer(l.destino, select);
-    if (destino.filas.empty()) return Resultado(Estado::AusenteEnDestino);
-    for (const auto& columna : Distintas(origen.filas.back(), destino.filas[0], destino.columnas,
-                                         Fuera({}, destino.columnas, false), Regla::PuntoFijo))
-      detalle.push_back(columna);
-    return PorDiferencias(std::move(detalle));
-  }
-  std::size_t ausentes = 0;
-  for (std::size_t i = 0; i < origen.filas.size(); ++i) {
-    const fb::Value& valor = origen.filas[i].at(static_cast<std::size_t>(s.segunda->posicion));
-    const std::string select = s.seleccionDestino + articulo + s.segunda->clausula +
-                               (s.segunda->citada ? Citar(valor.toString()) : valor.toString());
-    const Consulta destino = Leer(l.destino, select);
-    const std::string etiqueta = NombreTabla(destino, select) + " " + valor.toString();
-    if (destino.filas.empty()) {
-      ++ausentes;
-      detalle.push_back(etiqueta + ": ausente en destino");
-      continue;
-    }
-    const auto distintas = Distintas(origen.filas[i], destino.filas[0], destino.columnas,
-                                     Fuera({}, destino.columnas, false), Regla::PuntoFijo);
-    if (!distintas.empty()) detalle.push_back(etiqueta + ": " + Unir(distintas, ", "));
-  }
-  if (ausentes == origen.filas.size()) return Resultado(Estado::AusenteEnDestino);
-  return PorDiferencias(std::move(detalle));
-}
-
-DocumentoVerificado VerificarInterfaz(Lado& l, const DefinicionInterfaz& d, const fb::Row& a) {
-  if (a.at(auditoria::AUDI_IDDOC).isNull()) return Resultado(Estado::SinCopia, {"sin AUDI_IDDOC"});
-  const std::string id = Texto(a, auditoria::AUDI_IDDOC);
-  std::vector<std::string> detalle;
-  if (const auto estado = CompararMaestro(l, d.seleccionOrigen + id, d.seleccionDestino + id,
-                                          Regla::PuntoFijo, "", detalle))
-    return *estado == Estado::SinCopia ? Resultado(*estado, {"ausente en origen"}) : Resultado(*estado);
-  // The account rows by their item; those only the destination has stay.
-  const Consulta cuentas = Leer(l.origen, d.cuentasOrigen + id);
-  for (const fb::Row& fila : cuentas.filas) {
-    const std::string item = fila.at(1).toString();
-    const std::string select = d.cuentasDestino + id + d.clausulaItem + item;
-    const Consulta destino = Leer(l.destino, select);
-    const std::string etiqueta = NombreTabla(destino, select) + " item " + item;
-    if (destino.filas.empty()) {
-      detalle.push_back(etiqueta + ": ausente en destino");
-      continue;
-    }
-    const auto distintas = Distintas(fila, destino.filas[0], destino.columnas,
-                                     Fuera({}, destino.columnas, false), Regla::PuntoFijo);
-    if (!distintas.empty()) detalle.push_back(etiqueta + ": " + Unir(distintas, ", "));
-  }
-  return PorDiferencias(std::move(detalle));
-}
-
-// ---- The families' tables, by type ----
-
-using Verificador = std::function<DocumentoVerificado(Lado&, const fb::Row&)>;
-
-struct Tabla {
-  std::map<int, Verificador> porTipo;
-  std::vector<int> porIdentificador;  // types whose rows are one by AUDI_IDDOC, not by code
-};
-
-Tabla TablaDeVerificacion() {
-  Tabla t;
-  auto documento = [&](const DescriptorDocumento* d) {
-    t.porTipo[d->tidoCod] = [d](Lado& l, const fb::Row& a) { return VerificarDocumento(l, *d, a); };
-  };
-  for (const DescriptorDocumento* d : DescriptoresDocumento()) documento(d);
-  documento(&DescriptorComprobante());
-  for (const auto tabla : {DescriptoresCuentasArticulos(), DescriptoresCatalogosComerciales()})
-    for (const DescriptorMaestro& d : tabla)
-      t.porTipo[d.tidoCod] = [&d](Lado& l, const fb::Row& a) { return VerificarMaestro(l, d, a); };
-  for (const Catalogo& k : Catalogos())
-    t.porTipo[k.tidoCod] = [&k](Lado& l, const fb::Row& a) { return VerificarCatalogo(l, k, a); };
-  for (const SubtablaArticulo& s : SubtablasArticulo())
-    t.porTipo[s.tidoCod] = [&s](Lado& l, const fb::Row& a) { return VerificarSubtabla(l, s, a); };
-  for (const DefinicionInterfaz& d : DefinicionesInterfaz()) {
-    t.porTipo[d.tidoCod] = [&d](Lado& l, const fb::Row& a) { return VerificarInterfaz(l, d, a); };
-    t.porIdentificador.push_back(d.tidoCod);
-  }
-  return t;
-}
+namespace {
 
 bool Marcado(const ListaTipos& tipos, std::int64_t tidoCod) {
   for (const auto& t : tipos)
@@ -459,7 +335,7 @@ bool Marcado(const ListaTipos& tipos, std::int64_t tidoCod) {
 }
 
 // Which document an audit row speaks of.
-std::string Clave(const Tabla& tabla, const fb::Row& a) {
+std::string Clave(const TablaVerificacion& tabla, const fb::Row& a) {
   const std::string tido = Texto(a, auditoria::TIDO_COD);
   const bool porId = !a.at(auditoria::TIDO_COD).isNull() &&
                      std::count(tabla.porIdentificador.begin(), tabla.porIdentificador.end(),
@@ -484,7 +360,7 @@ fb::ConnectParams Parametros(const std::string& base, const Credenciales& c) {
 }  // namespace
 
 ResultadoVerificacion Verificar(const Sesion& sesion, const OpcionesEnvio& opciones,
-                                Operador& operador) {
+                                Operador& operador, const TablaVerificacion& tabla) {
   if (!opciones.EnLinea)
     throw std::logic_error("the verification compares with the destination company: online only");
   fb::Attachment baseOrigen = fb::Attachment::attach(
@@ -507,10 +383,9 @@ ResultadoVerificacion Verificar(const Sesion& sesion, const OpcionesEnvio& opcio
       destino,
       "select CONF_VALOR from CONFIGURACION where CONF_MODULO = 'CONTABILIDAD' "
       "and CONF_CATEGORIA = 'GENERAL' and CONF_PROPIEDAD = 'FECHA DE BLOQUEO'");
-  Lado lado{origen, destino, opciones.Reemplazar,
+  LadosVerificacion lado{origen, destino, opciones.Reemplazar,
             bloqueo.filas.empty() ? std::string() : bloqueo.filas[0].at(0).toString()};
 
-  const Tabla tabla = TablaDeVerificacion();
   const RangoCodigo rango = CalcularRango(opciones);
 
   // Each document's last sent audit row, in the order documents first appear.

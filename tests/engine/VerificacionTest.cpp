@@ -199,7 +199,7 @@ TEST_P(ReglaPuntoFijo, AllowedOnlyWhereTheCopyAppliesIt) {
       "AUDI_COD, AUDI_ENVIO, AUDI_TICO) values (1, '2024/04/01', '08:00:00', ?, 7, 'M', ?, 'S', ?)",
       {c.tido, codigo, c.tido == 1 ? fb::Value("CC1") : fb::Value()});
 
-  const ResultadoVerificacion r = Verificar(sesion, opciones, operador);
+  const ResultadoVerificacion r = Verificar(sesion, opciones, operador, VerificacionCompleta());
   ASSERT_EQ(r.documentos.size(), 1u);
   const DocumentoVerificado& d = r.documentos[0];
   EXPECT_EQ(d.estado, c.estado) << LineaVerificacion(d);
@@ -222,7 +222,7 @@ protected:
     origen.execute(
         "insert into AUDITORIA (AUDI_ID, AUDI_FECHA, AUDI_HORA, TIDO_COD, AUDI_OPER, AUDI_COD, "
         "AUDI_ENVIO) values (1, '2024/04/01', '08:00:00', 124, 'D', 'A1', 'S')");
-    const ResultadoVerificacion r = Verificar(sesion, opciones, operador);
+    const ResultadoVerificacion r = Verificar(sesion, opciones, operador, VerificacionCompleta());
     EXPECT_EQ(r.documentos.size(), 1u);
     return r.documentos.at(0);
   }
@@ -281,7 +281,7 @@ TEST_P(AnuladoBorrado, ComparesOnlyWhatTheRunChanged) {
       "insert into AUDITORIA (AUDI_ID, AUDI_FECHA, AUDI_HORA, TIDO_COD, AUDI_IDDOC, AUDI_OPER, "
       "AUDI_COD, AUDI_ENVIO) values (1, '2024/04/01', '08:00:00', 11, 7, ?, 'EN000123', 'S')",
       {c.operacion});
-  const ResultadoVerificacion r = Verificar(sesion, opciones, operador);
+  const ResultadoVerificacion r = Verificar(sesion, opciones, operador, VerificacionCompleta());
   ASSERT_EQ(r.documentos.size(), 1u);
   EXPECT_EQ(r.documentos[0].estado, c.estado);
   EXPECT_EQ(LineaVerificacion(r.documentos[0]), c.linea);
