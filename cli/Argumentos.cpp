@@ -21,6 +21,7 @@ const char* const kUso =
     "                       [--prefijo X] [--numero-desde N] [--numero-hasta N]\n"
     "                       [--tipo-comprobante T] [--espera-bloqueo SEGUNDOS]\n"
     "                       [--informe ARCHIVO]\n"
+    "                       [--verificar]\n"
     "  --en-linea          escribe en la compañía destino; si no, prepara el archivo\n"
     "                      de envío (\"Fuera de línea (preparar archivo)\")\n"
     "  --omitir            omite los documentos que ya existen en el destino;\n"
@@ -34,6 +35,9 @@ const char* const kUso =
     "  --informe           escribe el informe del envío (CSV, una línea por fila de\n"
     "                      auditoría) en ARCHIVO; si no, en informes/ de la\n"
     "                      instalación, envio-AAAAMMDD-HHMMSS.csv\n"
+    "  --verificar         no envía: compara cada documento que la selección da por\n"
+    "                      enviado con la compañía destino (solo --en-linea; sin\n"
+    "                      --desde y --hasta, todas las fechas) y no escribe nada\n"
     "  --version           muestra la versión del programa\n"
     "Requiere la instalación: sin el archivo de ajustes con su directorio no envía\n"
     "nada ni escribe nada.\n"
@@ -41,7 +45,8 @@ const char* const kUso =
     "una y la entrada es una terminal, se pide sin eco. Con el mismo servidor en\n"
     "ambos lados, el usuario y la clave del destino son los del origen.\n"
     "Salida: 0 todo enviado, 3 hubo filas con error, 1 el envío se detuvo,\n"
-    "2 uso incorrecto.\n";
+    "2 uso incorrecto; con --verificar, 0 todo igual, 4 algún documento diferente\n"
+    "o ausente en destino.\n";
 
 namespace {
 
@@ -128,6 +133,7 @@ const std::array<Opcion, 17> kOpciones{{
     {"tipo-comprobante", true, &Texto<&Argumentos::tipoComprobante>},
     {"espera-bloqueo", true, &EsperaBloqueo},
     {"informe", true, &Texto<&Argumentos::informe>},
+    {"verificar", false, &Marca<&Argumentos::verificar>},
 }};
 
 constexpr std::array<std::string_view, 4> kObligatorias{

@@ -43,4 +43,19 @@ void InformarDesenlace(const ResultadoEnvio& resultado, const ResumenEnvio& resu
   }
 }
 
+void InformarVerificacion(const ResultadoVerificacion& resultado, std::ostream& salida) {
+  for (const DocumentoVerificado& d : resultado.documentos) salida << LineaVerificacion(d) << '\n';
+  salida << "Documentos verificados: " << resultado.documentos.size() << '\n';
+  for (const auto estado :
+       {EstadoVerificacion::Igual, EstadoVerificacion::Diferente, EstadoVerificacion::AusenteEnDestino,
+        EstadoVerificacion::Pendiente, EstadoVerificacion::Retenido, EstadoVerificacion::Omitido,
+        EstadoVerificacion::SinCopia})
+    salida << "  " << std::left << std::setw(34) << TextoEstado(estado) << std::right << std::setw(8)
+           << resultado.Cantidad(estado) << '\n';
+}
+
+int SalidaDeVerificacion(const ResultadoVerificacion& resultado) {
+  return resultado.HayDiferencias() ? kSalidaDiferencias : kSalidaEnviado;
+}
+
 }  // namespace norvane::cli

@@ -4,6 +4,7 @@
 
 #include "instalacion/Operador.h"
 #include "engine/Transferencia.h"
+#include "engine/Verificacion.h"
 
 namespace norvane::cli {
 
@@ -13,6 +14,7 @@ enum Salida : int {
   kSalidaDetenido = 1,     // the run stopped early or on an error
   kSalidaUso = 2,          // bad usage
   kSalidaConFallidas = 3,  // the run reached its end but some rows failed
+  kSalidaDiferencias = 4,  // a verification found a document different or missing
 };
 
 // The exit status of a run that returned (an error it raised is 1).
@@ -26,5 +28,11 @@ void InformarInforme(const ResumenEnvio& resumen, std::ostream& salida);
 
 void InformarDesenlace(const ResultadoEnvio& resultado, const ResumenEnvio& resumen,
                        std::ostream& salida, Operador& operador);
+
+// A verification: one line per document, then the count of each state.
+void InformarVerificacion(const ResultadoVerificacion& resultado, std::ostream& salida);
+
+// 0 when every document compared is equal, 4 when one differs or is missing.
+int SalidaDeVerificacion(const ResultadoVerificacion& resultado);
 
 }  // namespace norvane::cli

@@ -12,6 +12,7 @@
 #include "instalacion/Operador.h"
 #include "engine/Sesion.h"
 #include "engine/Transferencia.h"
+#include "engine/Verificacion.h"
 
 namespace norvane::cli {
 
@@ -45,6 +46,17 @@ int Enviar(const Argumentos& a, const Claves& claves, Operador& operador, const 
   if (eleccion.companiaDestinoDesconocida)
     operador.Mensaje("La compañía " + a.companiaDestino + " no está en " + a.ServidorDestino() + ".");
 
+  if (a.verificar) {
+    // Without both companies there is nothing to compare.
+    if (eleccion.opciones.CompaniaOrigen.empty() || eleccion.opciones.CompaniaDestino.empty()) {
+      operador.Mensaje("Debe indicar las compañías origen y destino.");
+      return kSalidaDetenido;
+    }
+    const ResultadoVerificacion verificacion = Verificar(sesion, eleccion.opciones, operador, VerificacionCompleta());
+    InformarVerificacion(verificacion, consola.salida);
+    return SalidaDeVerificacion(verificacion);
+  }
+
   Transferencia transferencia(sesion, operador, DespachoCompleto());
   ResultadoEnvio resultado;
   try {
@@ -72,6 +84,12 @@ int EjecutarPrograma(const std::vector<std::string>& argumentos, const Variables
     return kSalidaEnviado;
   }
   if (!lectura.Valida()) return ErrorDeUso(consola.errores, lectura.error);
+  // An offline run writes a transfer file: there is no destination company to
+  // compare with.
+  if (lectura.argumentos.verificar && !lectura.argumentos.EnLinea)
+    return ErrorDeUso(consola.errores,
+                      "--verificar compara con la compañía destino y solo se hace en línea "
+                      "(--en-linea)");
   // Without an installation the logs and the transfer file would have no
   // place: nothing is sent and nothing written.
   if (!HayDirectorio()) {

@@ -4,6 +4,8 @@
 #include <span>
 #include <string>
 
+#include "fb/Value.h"
+
 namespace norvane {
 
 class ContextoEnvio;
@@ -13,7 +15,21 @@ struct DescriptorDocumento;
 // do not find (a bank document is numbered per bank account).
 using ArmarBusqueda = std::string (*)(const ContextoEnvio&, const DescriptorDocumento&);
 
+// The destination lookup of a document for a reading that has no run
+// around it: from the audit row, and from the origin header when there is one.
+using ArmarBusquedaCodigo = std::string (*)(const DescriptorDocumento&, const fb::Row& auditoria,
+                                            const fb::Row* encabezadoOrigen);
+
 struct TablaReferencias;  // engine/Referencias.h
+
+// A column that the transfer changes on purpose (a reference re-linked to the
+// destination's documents, a value the destination starts from): by position,
+// or by name wherever it stands. Comparing origin and destination leaves it
+// out; position 0 of a document's header and detail rows is always left out.
+struct Excluida {
+  int posicion = -1;
+  const char* columna = nullptr;
+};
 
 // What the receiving column of a reference holds when the destination does
 // not know the document named.
@@ -42,6 +58,7 @@ struct TablaDetalle {
   int columnaEnCero = -1;        // a position set to 0 in every new row
   bool aplicarJuntas = false;    // rows posted one by one, written in one apply
   std::optional<ReferenciaDetalle> referencia{};
+  std::span<const Excluida> excluidas{};  // what the copy changes in every row
 };
 
 // The reference of a return to the invoice it returns, translated online to
@@ -89,6 +106,11 @@ struct DescriptorDocumento {
   const char* procedimientoCierre = nullptr;  // + NuevoId + ",NULL,NULL)"
   // In place of lookup + quoted prefix + number clause + quoted number.
   ArmarBusqueda busquedaPropia = nullptr;
+  // What comparing origin and destination needs beyond the send itself.
+  std::span<const Excluida> excluidas{};  // header columns the copy changes
+  bool reglaEncabezado = true;            // the header copied with the fixed-point rule
+  int posicionFecha = -1;                 // the date the accounting lock date holds back
+  ArmarBusquedaCodigo busquedaCodigo = nullptr;  // the same lookup as busquedaPropia
 };
 
 }  // namespace norvane

@@ -32,6 +32,18 @@ Firebird::ITransaction* startTransaction(Firebird::IAttachment* attachment, bool
   return call([&](auto* st) { return attachment->startTransaction(st, length, buffer); });
 }
 
+Firebird::ITransaction* startReadOnlySnapshot(Firebird::IAttachment* attachment) {
+  Xpb tpb(Firebird::IXpbBuilder::TPB);
+  call([&](auto* st) {
+    tpb->insertTag(st, isc_tpb_read);
+    tpb->insertTag(st, isc_tpb_concurrency);
+    tpb->insertTag(st, isc_tpb_wait);
+  });
+  const unsigned length = tpb.length();
+  const unsigned char* buffer = tpb.buffer();
+  return call([&](auto* st) { return attachment->startTransaction(st, length, buffer); });
+}
+
 TransactionState::~TransactionState() {
   if (!transaction) return;
   try {
@@ -77,8 +89,10 @@ Transaction::Transaction(Attachment& attachment, Isolation isolation,
   if (!state_->owner || !state_->owner->attachment)
     throw UsageError("the attachment is closed");
   state_->transaction =
-      detail::startTransaction(state_->owner->attachment, isolation == Isolation::ReadCommitted,
-                               lockTimeout);
+      isolation == Isolation::ReadOnlySnapshot
+          ? detail::startReadOnlySnapshot(state_->owner->attachment)
+          : detail::startTransaction(state_->owner->attachment,
+                                     isolation == Isolation::ReadCommitted, lockTimeout);
   state_->owner->live.push_back(state_.get());
 }
 

@@ -22,6 +22,9 @@ enum class Isolation {
   ServerDefault,
   // Read committed with record versions, waiting on locks.
   ReadCommitted,
+  // A snapshot that writes nothing: every statement that would change the
+  // database is refused by the server.
+  ReadOnlySnapshot,
 };
 
 // A transaction on one attachment. One that is neither committed nor rolled

@@ -108,6 +108,14 @@ void CopiarCatalogo(ContextoEnvio& c, const Catalogo& k) {
   CopiarMaestro(c, k.seleccionOrigen + *cola, destino);
 }
 
+DocumentoVerificado VerificarCatalogo(LadosVerificacion& l, const Catalogo& k, const fb::Row& a) {
+  const auto cola = ColaClave(a.at(auditoria::AUDI_COD).toString(), k.clausulas);
+  if (!cola) return Verificado(EstadoVerificacion::SinCopia, {"clave incompleta"});
+  // A "D" row deletes the row online and offline alike.
+  if (a.at(auditoria::AUDI_OPER).toString() == "D") return VerificarAusencia(l, k.seleccionDestino + *cola);
+  return VerificarFilaMaestra(l, k.seleccionOrigen + *cola, k.seleccionDestino + *cola, Regla::PuntoFijo);
+}
+
 void RegistrarCatalogos(Despacho& despacho) {
   for (const auto& d : kComerciales)
     despacho.Registrar({d.tidoCod}, [&d](ContextoEnvio& c) { EnviarMaestro(c, d); });

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/CopiarMaestro.h"
+#include "engine/Verificacion.h"
 
 namespace norvane {
 
@@ -38,5 +39,10 @@ std::optional<std::string> ColaClave(std::string_view codigo, std::span<const ch
 void CopiarCatalogo(ContextoEnvio& contexto, const Catalogo& catalogo);
 
 void RegistrarCatalogos(Despacho& despacho);
+
+// A catalogue row by its composite key as the destination holds it after the
+// run: gone after a "D" row, otherwise the origin's.
+DocumentoVerificado VerificarCatalogo(LadosVerificacion& lados, const Catalogo& catalogo,
+                                      const fb::Row& auditoria);
 
 }  // namespace norvane

@@ -131,7 +131,41 @@ void CopiarComprobante(ContextoEnvio& c) {
   c.QCopia.Cerrar();
 }
 
+// The voucher's lookup without a run: by the origin header's code when the
+// origin holds the voucher, as the copy finds it; otherwise by the audit
+// row's voucher type and code, as the delete does.
+std::string BusquedaComprobante(const DescriptorDocumento&, const fb::Row& auditoria,
+                                const fb::Row* encabezado) {
+  if (encabezado)
+    return "SELECT * FROM COMPROBANTE_ENCABEZADO WHERE " +
+           PorCodigo(Citar(encabezado->at(kTipo).toString()),
+                     Citar(encabezado->at(kPrefijo).toString()),
+                     Citar(encabezado->at(kNumero).toString()));
+  const auto partido = PartirCodigo(auditoria.at(auditoria::AUDI_COD).toString(), kLargoNumero);
+  return "SELECT * FROM COMPROBANTE_ENCABEZADO WHERE " +
+         PorCodigo(Citar(auditoria.at(auditoria::AUDI_TICO).toString()), Citar(partido.prefijo),
+                   Citar(partido.numero));
+}
+
+constexpr Excluida kConciliadoExcluido[] = {{.posicion = kConciliado}};
+
+// The voucher as data, for what reads it without sending it: its header is
+// copied exactly, column 8 starts at 0, the lock date holds back by column 4,
+// and "A" is no void (no voided column).
+constexpr DescriptorDocumento kComprobante{
+    .tidoCod = 1,
+    .seleccionEncabezado = "select * from comprobante_encabezado where enco_consec = ",
+    .detalles = kAsientos,
+    .largoNumero = kLargoNumero,
+    .excluidas = kConciliadoExcluido,
+    .reglaEncabezado = false,
+    .posicionFecha = kFecha,
+    .busquedaCodigo = BusquedaComprobante,
+};
+
 }  // namespace
+
+const DescriptorDocumento& DescriptorComprobante() { return kComprobante; }
 
 void EnviarComprobante(ContextoEnvio& c) {
   // "A" is no void here: like any value but "D" it copies the voucher.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/DescriptorDocumento.h"
+
 namespace norvane {
 
 class ContextoEnvio;
@@ -13,5 +15,9 @@ class Despacho;
 void EnviarComprobante(ContextoEnvio& contexto);
 
 void RegistrarComprobantes(Despacho& despacho);
+
+// The voucher's texts and positions as a descriptor row, for the readings
+// that compare origin and destination; EnviarComprobante does not use it.
+const DescriptorDocumento& DescriptorComprobante();
 
 }  // namespace norvane

@@ -90,6 +90,46 @@ void CopiarSubtablaArticulo(ContextoEnvio& c, const SubtablaArticulo& s) {
   }
 }
 
+DocumentoVerificado VerificarSubtablaArticulo(LadosVerificacion& l, const SubtablaArticulo& s,
+                                              const fb::Row& a) {
+  using Estado = EstadoVerificacion;
+  const std::string articulo = Citar(a.at(auditoria::AUDI_COD).toString());
+  const Consulta origen = Leer(l.origen, s.seleccionOrigen + articulo);
+  if (origen.filas.empty()) {
+    // Online, a "D" row empties the article's rows first: none may be left.
+    if (s.borrado && a.at(auditoria::AUDI_OPER).toString() == "D")
+      return VerificarAusencia(l, s.seleccionDestino + articulo);
+    return Verificado(Estado::SinCopia, {"sin filas en origen"});
+  }
+  if (!s.segunda) {
+    // Every origin row is written over the one row the article finds: the
+    // destination holds the last.
+    const Consulta destino = Leer(l.destino, s.seleccionDestino + articulo);
+    if (destino.filas.empty()) return Verificado(Estado::AusenteEnDestino);
+    return PorDiferencias(ColumnasDistintas(origen.filas.back(), destino.filas[0], destino.columnas,
+                                            {}, false, Regla::PuntoFijo));
+  }
+  std::vector<std::string> detalle;
+  std::size_t ausentes = 0;
+  for (const fb::Row& fila : origen.filas) {
+    const fb::Value& valor = fila.at(static_cast<std::size_t>(s.segunda->posicion));
+    const std::string select = s.seleccionDestino + articulo + s.segunda->clausula +
+                               (s.segunda->citada ? Citar(valor.toString()) : valor.toString());
+    const Consulta destino = Leer(l.destino, select);
+    const std::string etiqueta = NombreTabla(destino, select) + " " + valor.toString();
+    if (destino.filas.empty()) {
+      ++ausentes;
+      detalle.push_back(etiqueta + ": ausente en destino");
+      continue;
+    }
+    const auto distintas =
+        ColumnasDistintas(fila, destino.filas[0], destino.columnas, {}, false, Regla::PuntoFijo);
+    if (!distintas.empty()) detalle.push_back(etiqueta + ": " + UnirColumnas(distintas));
+  }
+  if (ausentes == origen.filas.size()) return Verificado(Estado::AusenteEnDestino);
+  return PorDiferencias(std::move(detalle));
+}
+
 void RegistrarCuentasArticulos(Despacho& despacho) {
   for (const auto& d : kMaestros)
     despacho.Registrar({d.tidoCod}, [&d](ContextoEnvio& c) { EnviarMaestro(c, d); });

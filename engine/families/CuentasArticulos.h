@@ -4,6 +4,7 @@
 #include <span>
 
 #include "engine/CopiarMaestro.h"
+#include "engine/Verificacion.h"
 
 namespace norvane {
 
@@ -39,5 +40,12 @@ std::span<const SubtablaArticulo> SubtablasArticulo();
 void CopiarSubtablaArticulo(ContextoEnvio& contexto, const SubtablaArticulo& subtabla);
 
 void RegistrarCuentasArticulos(Despacho& despacho);
+
+// The origin's rows of one sub-table for the audit row's article, each found
+// at the destination by its key (one without a second key against the
+// origin's last row); after an online "D" with nothing left at the origin,
+// none may be left at the destination.
+DocumentoVerificado VerificarSubtablaArticulo(LadosVerificacion& lados, const SubtablaArticulo& subtabla,
+                                              const fb::Row& auditoria);
 
 }  // namespace norvane

@@ -11,12 +11,17 @@ namespace {
 
 // A bank document is numbered per account: the lookup names the account
 // (AUDI_TICO) before prefix and number.
-std::string BusquedaBancaria(const ContextoEnvio& c, const DescriptorDocumento& d) {
-  const auto codigo = PartirCodigo(c.AUDI_COD(), d.largoNumero);
+std::string BusquedaBancariaCodigo(const DescriptorDocumento& d, const fb::Row& auditoria,
+                                   const fb::Row*) {
+  const auto codigo = PartirCodigo(auditoria.at(auditoria::AUDI_COD).toString(), d.largoNumero);
   // The account goes in bare only as an integer literal: a blank, a letter or
   // a quote would otherwise break the statement or change what it finds.
-  return d.busqueda + EnteroOCitado(c.AUDI_TICO()) + " AND PRBA_PREF = " + Citar(codigo.prefijo) +
-         d.clausulaNumero + Citar(codigo.numero);
+  return d.busqueda + EnteroOCitado(auditoria.at(auditoria::AUDI_TICO).toString()) +
+         " AND PRBA_PREF = " + Citar(codigo.prefijo) + d.clausulaNumero + Citar(codigo.numero);
+}
+
+std::string BusquedaBancaria(const ContextoEnvio& c, const DescriptorDocumento& d) {
+  return BusquedaBancariaCodigo(d, c.Auditoria(), nullptr);
 }
 
 constexpr TablaDetalle kConsignaDetalle[] = {{
@@ -34,49 +39,56 @@ constexpr DescriptorDocumento kDescriptores[] = {
      .columnaAnulado = "CONS_ANULADO",
      .vistaId = "select * from cambie_id_consigna",
      .detalles = kConsignaDetalle,
-     .busquedaPropia = BusquedaBancaria},
+     .busquedaPropia = BusquedaBancaria,
+     .busquedaCodigo = BusquedaBancariaCodigo},
     {.tidoCod = 72,
      .seleccionEncabezado = "select * from cheques where cheq_id = ",
      .busqueda = "SELECT * FROM CHEQUES WHERE CUBA_COD = ",
      .clausulaNumero = " AND CHEQ_NUMERO = ",
      .columnaAnulado = "CHEQ_ANULADO",
      .vistaId = "select * from cambie_id_cheque",
-     .busquedaPropia = BusquedaBancaria},
+     .busquedaPropia = BusquedaBancaria,
+     .busquedaCodigo = BusquedaBancariaCodigo},
     {.tidoCod = 73,
      .seleccionEncabezado = "select * from retiros where reti_id = ",
      .busqueda = "SELECT * FROM RETIROS WHERE CUBA_COD = ",
      .clausulaNumero = " AND RETI_NUMERO = ",
      .columnaAnulado = "RETI_ANULADO",
      .vistaId = "select * from cambie_id_retiro",
-     .busquedaPropia = BusquedaBancaria},
+     .busquedaPropia = BusquedaBancaria,
+     .busquedaCodigo = BusquedaBancariaCodigo},
     {.tidoCod = 74,
      .seleccionEncabezado = "select * from NOTAS_DEBITO where ndbc_id = ",
      .busqueda = "SELECT * FROM NOTAS_DEBITO WHERE CUBA_COD = ",
      .clausulaNumero = " AND NDBC_NUMERO = ",
      .columnaAnulado = "NDBC_ANULADO",
      .vistaId = "select * from cambie_id_nota_db_banco",
-     .busquedaPropia = BusquedaBancaria},
+     .busquedaPropia = BusquedaBancaria,
+     .busquedaCodigo = BusquedaBancariaCodigo},
     {.tidoCod = 75,
      .seleccionEncabezado = "select * from notas_credito where ncbc_id = ",
      .busqueda = "SELECT * FROM NOTAS_CREDITO WHERE CUBA_COD = ",
      .clausulaNumero = " AND NCBC_NUMERO = ",
      .columnaAnulado = "NCBC_ANULADO",
      .vistaId = "select * from cambie_id_nota_cr_banco",
-     .busquedaPropia = BusquedaBancaria},
+     .busquedaPropia = BusquedaBancaria,
+     .busquedaCodigo = BusquedaBancariaCodigo},
     {.tidoCod = 76,
      .seleccionEncabezado = "select * from traslados where tras_id = ",
      .busqueda = "SELECT * FROM TRASLADOS WHERE CUBA_COD = ",
      .clausulaNumero = " AND TRAS_NUMERO = ",
      .columnaAnulado = "TRAS_ANULADO",
      .vistaId = "select * from cambie_id_traslado",
-     .busquedaPropia = BusquedaBancaria},
+     .busquedaPropia = BusquedaBancaria,
+     .busquedaCodigo = BusquedaBancariaCodigo},
     {.tidoCod = 77,
      .seleccionEncabezado = "select * from devolucion_cheques where dvch_id = ",
      .busqueda = "SELECT * FROM DEVOLUCION_CHEQUES WHERE CUBA_COD = ",
      .clausulaNumero = " AND DVCH_NUMDOC = ",
      .columnaAnulado = "DVCH_ANULADO",
      .vistaId = "select * from cambie_id_dev_cheques",
-     .busquedaPropia = BusquedaBancaria},
+     .busquedaPropia = BusquedaBancaria,
+     .busquedaCodigo = BusquedaBancariaCodigo},
 };
 
 }  // namespace

@@ -7,11 +7,19 @@ namespace norvane {
 
 namespace {
 
+// What the copy changes on purpose: detail position 18 starts at 0, a
+// return's invoice is the destination's (online) and a sales return's
+// DEVT_IMPLICA is the destination's own.
+constexpr Excluida kPosicion18[] = {{.posicion = 18}};
+constexpr Excluida kFacturaDevolucionCompra[] = {{.posicion = 24}};
+constexpr Excluida kFacturaDevolucionVenta[] = {{.posicion = 29}, {.columna = "DEVT_IMPLICA"}};
+
 constexpr TablaDetalle kFacturasComprasDetalle[] = {{
     .borrado = "delete from facturas_compras_detalle where faco_id = ",
     .seleccionOrigen = "select * from facturas_compras_detalle where faco_id = ",
     .seleccionDestino = "SELECT * FROM FACTURAS_COMPRAS_DETALLE WHERE FACO_ID = ",
     .columnaEnCero = 18,
+    .excluidas = kPosicion18,
 }};
 
 constexpr TablaDetalle kDevolucionesComprasDet[] = {{
@@ -27,6 +35,7 @@ constexpr TablaDetalle kFacturasDetalle[] = {{
     .orden = " order by fade_item",
     .columnaEnCero = 18,
     .aplicarJuntas = true,
+    .excluidas = kPosicion18,
 }};
 
 constexpr TablaDetalle kDevolucionesVentasDetalle[] = {{
@@ -56,7 +65,8 @@ constexpr DescriptorDocumento kDescriptores[] = {
                                             .posicionCodigo = 25,
                                             .busqueda = "select faco_id from facturas_compra where pref_pre = ",
                                             .clausulaNumero = " AND FACO_NUMERO = ",
-                                            .largoNumero = 6}},
+                                            .largoNumero = 6},
+     .excluidas = kFacturaDevolucionCompra},
     {.tidoCod = 31,
      .seleccionEncabezado = "select * from facturas where fact_id = ",
      .busqueda = "SELECT * FROM FACTURAS WHERE PREF_PRE = ",
@@ -79,7 +89,8 @@ constexpr DescriptorDocumento kDescriptores[] = {
                                             .clausulaNumero = " AND FACT_NUMERO = ",
                                             .largoNumero = 8},
      .implicada = ColumnaImplicada{.nombre = "DEVT_IMPLICA", .alInsertar = "S", .alReemplazar = "N"},
-     .procedimientoCierre = "execute procedure ACUMULA_PUNTOS_CLIENTE(33,"},
+     .procedimientoCierre = "execute procedure ACUMULA_PUNTOS_CLIENTE(33,",
+     .excluidas = kFacturaDevolucionVenta},
 };
 
 }  // namespace

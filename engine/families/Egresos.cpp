@@ -13,6 +13,9 @@ namespace {
 // documents crossed, laid out unlike a receipt's (prefix 3, number 4, the
 // identifier into EGCC_IDDOC wherever it stands, 0 when not found); then
 // cash, bank and accounting rows as they are.
+constexpr Excluida kPosicion3[] = {{.posicion = 3}};
+constexpr Excluida kIdCruzado[] = {{.columna = "EGCC_IDDOC"}};
+
 constexpr TablaDetalle kEgresos[] = {
     {.borrado = "delete from egresos_detalle where egre_id = ",
      .seleccionOrigen = "select * from egresos_detalle where egre_id = ",
@@ -21,7 +24,8 @@ constexpr TablaDetalle kEgresos[] = {
                                      .posicionTipo = 2,
                                      .posicionPrefijo = 4,
                                      .posicionNumero = 5,
-                                     .posicionId = 3}},
+                                     .posicionId = 3},
+     .excluidas = kPosicion3},
     {.borrado = "delete from egresos_crucec where egre_id = ",
      .seleccionOrigen = "select * from egresos_crucec where egre_id = ",
      .seleccionDestino = "SELECT * FROM EGRESOS_CRUCEC WHERE EGRE_ID = ",
@@ -30,7 +34,8 @@ constexpr TablaDetalle kEgresos[] = {
                                      .posicionPrefijo = 3,
                                      .posicionNumero = 4,
                                      .columnaId = "EGCC_IDDOC",
-                                     .siNoEncontrada = SiNoEncontrada::Cero}},
+                                     .siNoEncontrada = SiNoEncontrada::Cero},
+     .excluidas = kIdCruzado},
     {.borrado = "delete from egresos_caja where egre_id = ",
      .seleccionOrigen = "select * from egresos_caja where egre_id = ",
      .seleccionDestino = "SELECT * FROM EGRESOS_CAJA WHERE EGRE_ID = "},

@@ -37,4 +37,35 @@ std::vector<const DescriptorDocumento*> DescriptoresDocumento() {
   return todos;
 }
 
+TablaVerificacion VerificacionCompleta() {
+  TablaVerificacion t;
+  auto documento = [&t](const DescriptorDocumento* d) {
+    t.porTipo[d->tidoCod] = [d](LadosVerificacion& l, const fb::Row& a) {
+      return VerificarDocumento(l, *d, a);
+    };
+  };
+  for (const DescriptorDocumento* d : DescriptoresDocumento()) documento(d);
+  documento(&DescriptorComprobante());
+  for (const auto tabla : {DescriptoresCuentasArticulos(), DescriptoresCatalogosComerciales()})
+    for (const DescriptorMaestro& d : tabla)
+      t.porTipo[d.tidoCod] = [&d](LadosVerificacion& l, const fb::Row& a) {
+        return VerificarMaestro(l, d, a);
+      };
+  for (const Catalogo& k : Catalogos())
+    t.porTipo[k.tidoCod] = [&k](LadosVerificacion& l, const fb::Row& a) {
+      return VerificarCatalogo(l, k, a);
+    };
+  for (const SubtablaArticulo& s : SubtablasArticulo())
+    t.porTipo[s.tidoCod] = [&s](LadosVerificacion& l, const fb::Row& a) {
+      return VerificarSubtablaArticulo(l, s, a);
+    };
+  for (const DefinicionInterfaz& d : DefinicionesInterfaz()) {
+    t.porTipo[d.tidoCod] = [&d](LadosVerificacion& l, const fb::Row& a) {
+      return VerificarInterfaz(l, d, a);
+    };
+    t.porIdentificador.push_back(d.tidoCod);
+  }
+  return t;
+}
+
 }  // namespace norvane

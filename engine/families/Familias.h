@@ -4,6 +4,7 @@
 
 #include "engine/DescriptorDocumento.h"
 #include "engine/Despacho.h"
+#include "engine/Verificacion.h"
 
 namespace norvane {
 
@@ -13,5 +14,10 @@ Despacho DespachoCompleto();
 // Every document descriptor of every family, in family order: what the
 // checks of the descriptor tables walk.
 std::vector<const DescriptorDocumento*> DescriptoresDocumento();
+
+// How a verification compares each type that a family sends: documents by
+// their descriptor rows (the voucher's included), master rows, catalogues,
+// article sub-tables and interface definitions by their keys.
+TablaVerificacion VerificacionCompleta();
 
 }  // namespace norvane

@@ -83,6 +83,33 @@ void CopiarInterfaz(ContextoEnvio& c, const DefinicionInterfaz& d) {
   c.fila.HuboError = fallo;
 }
 
+DocumentoVerificado VerificarInterfaz(LadosVerificacion& l, const DefinicionInterfaz& d,
+                                      const fb::Row& a) {
+  if (a.at(auditoria::AUDI_IDDOC).isNull())
+    return Verificado(EstadoVerificacion::SinCopia, {"sin AUDI_IDDOC"});
+  const std::string id = a.at(auditoria::AUDI_IDDOC).toString();
+  DocumentoVerificado encabezado =
+      VerificarFilaMaestra(l, d.seleccionOrigen + id, d.seleccionDestino + id, Regla::PuntoFijo);
+  if (encabezado.estado != EstadoVerificacion::Igual && encabezado.estado != EstadoVerificacion::Diferente)
+    return encabezado;
+  // The account rows by their item; those only the destination has stay.
+  std::vector<std::string> detalle = std::move(encabezado.detalle);
+  for (const fb::Row& fila : Leer(l.origen, d.cuentasOrigen + id).filas) {
+    const std::string item = fila.at(kPosicionItem).toString();
+    const std::string select = d.cuentasDestino + id + d.clausulaItem + item;
+    const Consulta destino = Leer(l.destino, select);
+    const std::string etiqueta = NombreTabla(destino, select) + " item " + item;
+    if (destino.filas.empty()) {
+      detalle.push_back(etiqueta + ": ausente en destino");
+      continue;
+    }
+    const auto distintas =
+        ColumnasDistintas(fila, destino.filas[0], destino.columnas, {}, false, Regla::PuntoFijo);
+    if (!distintas.empty()) detalle.push_back(etiqueta + ": " + UnirColumnas(distintas));
+  }
+  return PorDiferencias(std::move(detalle));
+}
+
 void RegistrarInterfaz(Despacho& despacho) {
   for (const auto& d : kDefiniciones)
     despacho.Registrar({d.tidoCod}, [&d](ContextoEnvio& c) { CopiarInterfaz(c, d); });

@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "engine/Verificacion.h"
+
 namespace norvane {
 
 class ContextoEnvio;
@@ -28,5 +30,10 @@ std::span<const DefinicionInterfaz> DefinicionesInterfaz();
 void CopiarInterfaz(ContextoEnvio& contexto, const DefinicionInterfaz& definicion);
 
 void RegistrarInterfaz(Despacho& despacho);
+
+// The definition and each of the origin's account rows, by identifier and
+// item, as the destination holds them after the run.
+DocumentoVerificado VerificarInterfaz(LadosVerificacion& lados, const DefinicionInterfaz& definicion,
+                                      const fb::Row& auditoria);
 
 }  // namespace norvane

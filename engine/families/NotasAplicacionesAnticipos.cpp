@@ -8,6 +8,12 @@ namespace norvane {
 
 namespace {
 
+// The re-linked identifiers: the applied document's in position 3 of each
+// row, the advance's receipt or payment voucher in its header.
+constexpr Excluida kPosicion3[] = {{.posicion = 3}};
+constexpr Excluida kReciboAnticipo[] = {{.posicion = 23}};
+constexpr Excluida kEgresoAnticipo[] = {{.posicion = 22}};
+
 // Each row names the document it applies by kind (2), prefix (4) and number
 // (5); its identifier at the destination goes to position 3, or the origin's
 // stays when the destination does not hold it.
@@ -20,6 +26,7 @@ constexpr TablaDetalle kAplicacionClienteDetalle[] = {{
                                     .posicionPrefijo = 4,
                                     .posicionNumero = 5,
                                     .posicionId = 3},
+    .excluidas = kPosicion3,
 }};
 
 constexpr TablaDetalle kAplicacionProveedorDetalle[] = {{
@@ -31,6 +38,7 @@ constexpr TablaDetalle kAplicacionProveedorDetalle[] = {{
                                     .posicionPrefijo = 4,
                                     .posicionNumero = 5,
                                     .posicionId = 3},
+    .excluidas = kPosicion3,
 }};
 
 // Notes and advances have no detail table. The client credit notes take
@@ -85,7 +93,8 @@ constexpr DescriptorDocumento kDescriptores[] = {
          ReferenciaEncabezado{.posicion = 23,
                               .lecturaOrigen = "select pref_pre, reca_numero from recibos_caja where reca_id = ",
                               .busqueda = "select reca_id from recibos_caja where pref_pre = ",
-                              .clausulaNumero = " and reca_numero = "}},
+                              .clausulaNumero = " and reca_numero = "},
+     .excluidas = kReciboAnticipo},
     {.tidoCod = 55,
      .seleccionEncabezado = "select * from anticipos_proveedor where anpr_id = ",
      .busqueda = "SELECT * FROM ANTICIPOS_PROVEEDOR WHERE PREF_PRE = ",
@@ -96,7 +105,8 @@ constexpr DescriptorDocumento kDescriptores[] = {
          ReferenciaEncabezado{.posicion = 22,
                               .lecturaOrigen = "select pref_pre, egre_numero from egresos where egre_id = ",
                               .busqueda = "select egre_id from egresos where pref_pre = ",
-                              .clausulaNumero = " and egre_numero = "}},
+                              .clausulaNumero = " and egre_numero = "},
+     .excluidas = kEgresoAnticipo},
 };
 
 }  // namespace

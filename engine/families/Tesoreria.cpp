@@ -20,16 +20,21 @@ constexpr ReferenciaDetalle ReferenciaRecibo(const TablaReferencias& tabla) {
           .siNoEncontrada = SiNoEncontrada::Cero};
 }
 
+// The re-linked identifier of a paid or crossed document.
+constexpr Excluida kPosicion3[] = {{.posicion = 3}};
+
 // The documents paid, the supplier documents crossed, the means of payment.
 constexpr TablaDetalle kRecibosCaja[] = {
     {.borrado = "delete from recibos_caja_detalle where reca_id = ",
      .seleccionOrigen = "select * from recibos_caja_detalle where reca_id = ",
      .seleccionDestino = "SELECT * FROM RECIBOS_CAJA_DETALLE WHERE RECA_ID = ",
-     .referencia = ReferenciaRecibo(ReferenciasCliente)},
+     .referencia = ReferenciaRecibo(ReferenciasCliente),
+     .excluidas = kPosicion3},
     {.borrado = "DELETE FROM RECIBOS_CAJA_CRUCEC WHERE RECA_ID = ",
      .seleccionOrigen = "select * from recibos_caja_crucec where reca_id = ",
      .seleccionDestino = "SELECT * FROM RECIBOS_CAJA_CRUCEC WHERE RECA_ID = ",
-     .referencia = ReferenciaRecibo(ReferenciasProveedor)},
+     .referencia = ReferenciaRecibo(ReferenciasProveedor),
+     .excluidas = kPosicion3},
     {.borrado = "delete from recibos_caja_pago where reca_id = ",
      .seleccionOrigen = "select * from recibos_caja_pago where reca_id = ",
      .seleccionDestino = "SELECT * FROM RECIBOS_CAJA_PAGO WHERE RECA_ID = "},

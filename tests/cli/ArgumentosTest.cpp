@@ -39,6 +39,7 @@ std::vector<CasoBueno> CasosBuenos() {
          // The defaults of the selection window.
          EXPECT_FALSE(a.EnLinea);
          EXPECT_FALSE(a.omitir);
+         EXPECT_FALSE(a.verificar);
          EXPECT_FALSE(a.desde);
          EXPECT_FALSE(a.hasta);
          EXPECT_FALSE(a.tipos);
@@ -54,13 +55,14 @@ std::vector<CasoBueno> CasosBuenos() {
        Minima({"--servidor-destino", "remoto:/srv/n", "--usuario-destino", "envios", "--en-linea",
                "--omitir", "--desde", "2024/04/01", "--hasta", "2024/04/30", "--tipos", "1,11,101",
                "--prefijo", "FV", "--numero-desde", "000100", "--numero-hasta", "000200",
-               "--tipo-comprobante", "CE"}),
+               "--tipo-comprobante", "CE", "--verificar"}),
        [](const Argumentos& a) {
          EXPECT_EQ(a.ServidorDestino(), "remoto:/srv/n");
          EXPECT_FALSE(a.MismoServidor());
          EXPECT_EQ(a.UsuarioDestino(), "envios");
          EXPECT_TRUE(a.EnLinea);
          EXPECT_TRUE(a.omitir);
+         EXPECT_TRUE(a.verificar);
          EXPECT_EQ(a.desde, (fb::Date{2024, 4, 1}));
          EXPECT_EQ(a.hasta, (fb::Date{2024, 4, 30}));
          EXPECT_EQ(a.tipos, (std::vector<int>{1, 11, 101}));
@@ -223,6 +225,7 @@ std::vector<CasoMalo> CasosMalos() {
        "--espera-bloqueo lleva de 1 a 32767 segundos: \"\""},
       {"MarcaConValorVerdadero", Minima({"--en-linea=true"}), "la opción --en-linea no lleva valor"},
       {"MarcaConValorVacio", Minima({"--omitir="}), "la opción --omitir no lleva valor"},
+      {"VerificarSinValor", Minima({"--verificar=si"}), "la opción --verificar no lleva valor"},
       {"Repetida", Minima({"--compania-origen", "003"}),
        "la opción --compania-origen se indicó más de una vez"},
       {"RepetidaTrasIgual", Minima({"--compania-destino=003"}),
@@ -306,7 +309,7 @@ TEST(Argumentos, ElUsoNombraCadaOpcionYLasVariablesDeLasClaves) {
        {"--servidor-origen", "--usuario-origen", "--servidor-destino", "--usuario-destino",
         "--compania-origen", "--compania-destino", "--en-linea", "--omitir", "--desde", "--hasta",
         "--tipos", "--prefijo", "--numero-desde", "--numero-hasta", "--tipo-comprobante", "--informe",
-        "--version",
+        "--version", "--verificar",
         "NORVANE_CLAVE_ORIGEN", "NORVANE_CLAVE_DESTINO"})
     EXPECT_NE(uso.find(texto), std::string::npos) << texto;
 }

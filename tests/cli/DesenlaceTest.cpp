@@ -91,5 +91,69 @@ TEST_P(DesenlaceTest, SalidaYLoQueSeDice) {
 INSTANTIATE_TEST_SUITE_P(Tabla, DesenlaceTest, ::testing::ValuesIn(Casos()),
                          [](const auto& fila) { return std::string(fila.param.nombre); });
 
+// A verification's status: only a document that differs or is missing at
+// the destination makes it 4; what the run leaves alone on purpose does not.
+struct CasoVerificacion {
+  const char* nombre;
+  std::vector<EstadoVerificacion> estados;
+  int salida;
+};
+
+void PrintTo(const CasoVerificacion& caso, std::ostream* os) { *os << caso.nombre; }
+
+class SalidaVerificacion : public ::testing::TestWithParam<CasoVerificacion> {};
+
+TEST_P(SalidaVerificacion, FourOnlyForADifferenceOrAnAbsence) {
+  ResultadoVerificacion resultado;
+  for (const auto estado : GetParam().estados) {
+    DocumentoVerificado d;
+    d.tidoCod = 11;
+    d.codigo = "EN000001";
+    d.estado = estado;
+    resultado.documentos.push_back(d);
+  }
+  EXPECT_EQ(SalidaDeVerificacion(resultado), GetParam().salida);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Estados, SalidaVerificacion,
+    ::testing::Values(
+        CasoVerificacion{"Nada", {}, 0},
+        CasoVerificacion{"TodoIgual", {EstadoVerificacion::Igual, EstadoVerificacion::Igual}, 0},
+        CasoVerificacion{"LoQueElEnvioDejaAdrede",
+                         {EstadoVerificacion::Pendiente, EstadoVerificacion::Retenido,
+                          EstadoVerificacion::Omitido, EstadoVerificacion::SinCopia},
+                         0},
+        CasoVerificacion{"UnoDiferente", {EstadoVerificacion::Igual, EstadoVerificacion::Diferente}, 4},
+        CasoVerificacion{"UnoAusente", {EstadoVerificacion::AusenteEnDestino, EstadoVerificacion::Igual}, 4}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+TEST(InformeVerificacion, OneLinePerDocumentThenEveryCount) {
+  ResultadoVerificacion resultado;
+  DocumentoVerificado igual;
+  igual.tidoCod = 1;
+  igual.codigo = "CC000431";
+  igual.tico = "CC1";
+  DocumentoVerificado distinto;
+  distinto.tidoCod = 11;
+  distinto.codigo = "EN000658";
+  distinto.estado = EstadoVerificacion::Diferente;
+  distinto.detalle = {"ENTR_TOTAL", "ENTRADAS_DETALLE fila 1: ENDE_CANTIDAD"};
+  resultado.documentos = {igual, distinto};
+  std::ostringstream salida;
+  InformarVerificacion(resultado, salida);
+  EXPECT_EQ(salida.str(),
+            "1 CC000431 (CC1) igual\n"
+            "11 EN000658 diferente: ENTR_TOTAL; ENTRADAS_DETALLE fila 1: ENDE_CANTIDAD\n"
+            "Documentos verificados: 2\n"
+            "  igual                                    1\n"
+            "  diferente                                1\n"
+            "  ausente en destino                       0\n"
+            "  pendiente                                0\n"
+            "  retenido por la fecha de bloqueo         0\n"
+            "  omitido                                  0\n"
+            "  sin copia                                0\n");
+}
+
 }  // namespace
 }  // namespace norvane::cli
