@@ -115,7 +115,7 @@ std::string EsperaBloqueo(Argumentos& a, std::string_view, const std::string& va
   return {};
 }
 
-const std::array<Opcion, 17> kOpciones{{
+const std::array<Opcion, 18> kOpciones{{
     {"servidor-origen", true, &Texto<&Argumentos::servidorOrigen>},
     {"usuario-origen", true, &Texto<&Argumentos::usuarioOrigen>},
     {"servidor-destino", true, &TextoOpcional<&Argumentos::servidorDestino>},
