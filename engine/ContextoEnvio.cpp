@@ -99,6 +99,7 @@ bool ContextoEnvio::AsignarId(std::string_view select) {
 void ContextoEnvio::AplicarDestino() {
   const auto error = CDestino.Aplicar();
   if (error) ManejarError(*error);
+  if (error && CDestino.FalloPorBloqueo()) fila.bloqueado = true;
   fila.HuboError = error.has_value();
 }
 
