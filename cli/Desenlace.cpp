@@ -3,6 +3,8 @@
 #include <iomanip>
 #include <ostream>
 
+#include "engine/VistaPrevia.h"
+
 namespace norvane::cli {
 
 int SalidaDelEnvio(const ResultadoEnvio& resultado, const ResumenEnvio& resumen) {
@@ -41,6 +43,16 @@ void InformarDesenlace(const ResultadoEnvio& resultado, const ResumenEnvio& resu
     case FinEnvio::CopiaFallida:
       break;  // the run already said why
   }
+}
+
+void InformarVistaPrevia(const ResultadoEnvio& resultado, const Transferencia& transferencia,
+                         std::ostream& salida, Operador& operador) {
+  if (resultado.fin != FinEnvio::Concluido && resultado.fin != FinEnvio::Rechazo) return;
+  salida << TextoVistaPrevia(transferencia.LineasVistaPrevia());
+  if (!transferencia.Resumen().informe.empty()) InformarInforme(transferencia.Resumen(), salida);
+  if (resultado.fin == FinEnvio::Rechazo)
+    operador.Mensaje("El destino rechazaría una fila y el envío se detendría en ella: " +
+                     resultado.mensajeRechazo);
 }
 
 }  // namespace norvane::cli

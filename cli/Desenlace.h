@@ -27,4 +27,9 @@ void InformarInforme(const ResumenEnvio& resumen, std::ostream& salida);
 void InformarDesenlace(const ResultadoEnvio& resultado, const ResumenEnvio& resumen,
                        std::ostream& salida, Operador& operador);
 
+// A preview's lines and counts on `salida`, its report's path when one was
+// asked for, and the line of a refusal that stopped it.
+void InformarVistaPrevia(const ResultadoEnvio& resultado, const Transferencia& transferencia,
+                         std::ostream& salida, Operador& operador);
+
 }  // namespace norvane::cli
