@@ -269,7 +269,9 @@ TEST_F(VistaPreviaBloqueo, ALockedRowIsBloqueadoWithTheHoldersErrorAtOnceAndTheR
   ASSERT_EQ(lineas.size(), 2u);
   EXPECT_EQ(lineas[0].decision, "reemplazar");
   EXPECT_EQ(lineas[0].resultado, resultado::kBloqueado);
-  EXPECT_NE(lineas[0].error.find("lock conflict"), std::string::npos) << lineas[0].error;
+  // The server's words for the holder: the conflict and its transaction.
+  EXPECT_NE(lineas[0].error.find("concurrent transaction number is"), std::string::npos)
+      << lineas[0].error;
   EXPECT_EQ(lineas[1].decision, "nuevo");
   EXPECT_EQ(lineas[1].resultado, resultado::kSeEnviaria) << lineas[1].error;
   EXPECT_LT(segundos, 10);
