@@ -65,9 +65,11 @@ DialogoVistaPrevia::DialogoVistaPrevia(const std::vector<LineaInforme>& lineas, 
     filas_->setItem(i, kResultado, Utf8(l.resultado));
     filas_->setItem(i, kError, Utf8(l.error));
   }
-  // Filled first, sorted after: the rows start in the run's order.
+  // Enabling the sort sorts at once by the header's indicator (the first
+  // column, descending): with no indicator the rows start in the run's
+  // order, and rows that tie on a column keep that order.
+  filas_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   filas_->setSortingEnabled(true);
-  filas_->horizontalHeader()->setSortIndicatorShown(true);
   filas_->resizeColumnsToContents();
 
   totales_ = new QLabel("Filas de auditoría: " + QString::number(lineas.size()) +
