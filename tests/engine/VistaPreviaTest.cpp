@@ -236,6 +236,43 @@ TEST_P(VistaPreviaFilas, ADocumentCreatedThenChangedPreviewsAsNewThenReplaceAndS
 INSTANTIATE_TEST_SUITE_P(Modos, VistaPreviaFilas, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "EnLinea" : "FueraDeLinea"; });
 
+TEST_P(VistaPreviaFilas, ARefusedRowShowsTheDestinationsErrorAndLeavesNothingForTheRowsAfterIt) {
+  {
+    auto destino = DestinoAntes();
+    destino.execute("create exception NO_SE_ADMITE 'el destino no admite este documento'");
+    destino.execute("create trigger RECHAZA_124 for ENTRADAS before insert as begin "
+                    "if (new.ENTR_NUMERO = '000124') then exception NO_SE_ADMITE; end");
+    auto origen = Origen();
+    test::Encabezado(origen, test::Descriptor(11), 502, "EN000124", 3).Insertar();
+  }
+  Auditar(1, 11, 501, "M", "EN000123");
+  Auditar(2, 11, 502, "M", "EN000124");
+  Auditar(3, 11, 502, "M", "EN000124");  // the refused document, again
+  const auto lineas = VistaPrevia();
+  ASSERT_EQ(lineas.size(), 3u);
+  EXPECT_EQ(lineas[0].resultado, resultado::kSeEnviaria) << lineas[0].error;
+  for (std::size_t i : {1u, 2u}) {
+    // Nothing of the refused row stayed: the next one finds no document either.
+    EXPECT_EQ(lineas[i].decision, "nuevo");
+    EXPECT_EQ(lineas[i].resultado, resultado::kError);
+    EXPECT_NE(lineas[i].error.find("el destino no admite este documento"), std::string::npos)
+        << lineas[i].error;
+  }
+  EXPECT_EQ(Errores(), "");
+
+  ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+  const auto informes = test::Informes(inst.dir());
+  ASSERT_EQ(informes.size(), 1u);
+  const auto informe = test::LeerInforme(informes[0]);
+  ASSERT_EQ(informe.filas.size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(informe.filas[i].at("decision"), lineas[i].decision);
+    EXPECT_EQ(informe.filas[i].at("error"), lineas[i].error);
+  }
+  EXPECT_EQ(informe.filas[0].at("resultado"), resultado::kEnviado);
+  EXPECT_EQ(informe.filas[1].at("resultado"), resultado::kError);
+}
+
 // Online: the destination company, where another connection can hold a row.
 class VistaPreviaBloqueo : public ConDocumento {
 protected:
