@@ -273,6 +273,40 @@ TEST_P(VistaPreviaFilas, ARefusedRowShowsTheDestinationsErrorAndLeavesNothingFor
   EXPECT_EQ(informe.filas[1].at("resultado"), resultado::kError);
 }
 
+// A replacement deletes the document's detail rows and then has its header
+// refused: the row's rollback puts the detail rows back, which the row after
+// it depends on (the destination admits a new document only while document
+// 900 has its detail rows).
+TEST_P(VistaPreviaFilas, ARowThatFailsAfterWritingIsUndoneWholeBeforeTheNextRow) {
+  {
+    auto destino = DestinoAntes();
+    test::Encabezado(destino, test::Descriptor(11), 900, "EN000123", 2).Insertar();
+    test::NuevaFila(destino, "ENTRADAS_DETALLE", 4).En("ENTR_ID", 900).Insertar();
+    destino.execute("create exception NO_SE_ADMITE 'el destino no admite este documento'");
+    destino.execute("create trigger RECHAZA_900 for ENTRADAS before update as begin "
+                    "if (old.ENTR_ID = 900) then exception NO_SE_ADMITE; end");
+    destino.execute("create trigger PIDE_DETALLE for ENTRADAS before insert as begin "
+                    "if (not exists (select 1 from ENTRADAS_DETALLE where ENTR_ID = 900)) "
+                    "then exception NO_SE_ADMITE 'falta el detalle de 900'; end");
+    auto origen = Origen();
+    test::Encabezado(origen, test::Descriptor(11), 502, "EN000124", 3).Insertar();
+  }
+  Auditar(1, 11, 501, "M", "EN000123");
+  Auditar(2, 11, 502, "M", "EN000124");
+  const auto lineas = VistaPrevia();
+  ASSERT_EQ(lineas.size(), 2u);
+  EXPECT_EQ(lineas[0].decision, "reemplazar");
+  EXPECT_EQ(lineas[0].resultado, resultado::kError);
+  EXPECT_NE(lineas[0].error.find("el destino no admite este documento"), std::string::npos)
+      << lineas[0].error;
+  EXPECT_EQ(lineas[1].decision, "nuevo");
+  EXPECT_EQ(lineas[1].resultado, resultado::kSeEnviaria) << lineas[1].error;
+
+  ASSERT_EQ(Ejecutar().fin, FinEnvio::Concluido);
+  EXPECT_EQ(Envio(1), "N");
+  EXPECT_EQ(Envio(2), "S");
+}
+
 // Online: the destination company, where another connection can hold a row.
 class VistaPreviaBloqueo : public ConDocumento {
 protected:
