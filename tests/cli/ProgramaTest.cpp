@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, VistaPrevia,
                                            CasoVista{"FueraDeLinea", false, false},
                                            CasoVista{"EnLineaConInforme", true, true},
                                            CasoVista{"FueraDeLineaConInforme", false, true}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
 
 // What the windowed program's "ARTICULOS 001 002" asks for: online, only the
 // articles, everything not sent.

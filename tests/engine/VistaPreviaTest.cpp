@@ -167,13 +167,15 @@ TEST_P(VistaPreviaDemo, LeavesEveryTableGeneratorLogAndFileAsItWas) {
 
   for (std::size_t i = 0; i < bases.size(); ++i)
     EXPECT_TRUE(Leer(Ruta(bases[i])) == antes[i]) << bases[i];
-  if (!opciones.EnLinea) EXPECT_TRUE(Leer(Ruta("datos/002/envio.fdb")) == antes.back());
+  if (!opciones.EnLinea) {
+    EXPECT_TRUE(Leer(Ruta("datos/002/envio.fdb")) == antes.back());
+  }
   EXPECT_EQ(Archivos(), archivos);
   EXPECT_FALSE(sesion.DBEnvio);  // closed: its transaction went with it
 }
 
 INSTANTIATE_TEST_SUITE_P(Modos, VistaPreviaDemo, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "EnLinea" : "FueraDeLinea"; });
+                         [](const auto& caso) { return caso.param ? "EnLinea" : "FueraDeLinea"; });
 
 // A document of type 11 at the origin, sent by rows the test records.
 class ConDocumento : public test::EnvioPrueba {
@@ -234,7 +236,7 @@ TEST_P(VistaPreviaFilas, ADocumentCreatedThenChangedPreviewsAsNewThenReplaceAndS
 }
 
 INSTANTIATE_TEST_SUITE_P(Modos, VistaPreviaFilas, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "EnLinea" : "FueraDeLinea"; });
+                         [](const auto& caso) { return caso.param ? "EnLinea" : "FueraDeLinea"; });
 
 TEST_P(VistaPreviaFilas, ARefusedRowShowsTheDestinationsErrorAndLeavesNothingForTheRowsAfterIt) {
   {
