@@ -20,7 +20,7 @@ const char* const kUso =
     "                       [--tipos N,N,...]\n"
     "                       [--prefijo X] [--numero-desde N] [--numero-hasta N]\n"
     "                       [--tipo-comprobante T] [--espera-bloqueo SEGUNDOS]\n"
-    "                       [--informe ARCHIVO]\n"
+    "                       [--informe ARCHIVO] [--vista-previa]\n"
     "                       [--verificar]\n"
     "  --en-linea          escribe en la compañía destino; si no, prepara el archivo\n"
     "                      de envío (\"Fuera de línea (preparar archivo)\")\n"
@@ -38,6 +38,18 @@ const char* const kUso =
     "  --verificar         no envía: compara cada documento que la selección da por\n"
     "                      enviado con la compañía destino (solo --en-linea; sin\n"
     "                      --desde y --hasta, todas las fechas) y no escribe nada\n"
+    "  --vista-previa      recorre las filas como el envío, en su orden, y muestra\n"
+    "                      por fila la decisión y el error que tendría, con los\n"
+    "                      totales; no deja nada: el destino se deshace al final\n"
+    "                      (fuera de línea, sobre una copia temporal de la\n"
+    "                      plantilla), el origen no se marca, no escribe las\n"
+    "                      bitácoras ni el archivo de envío, e informe solo con\n"
+    "                      --informe. No espera a ningún bloqueo: una fila\n"
+    "                      bloqueada sale \"bloqueado\" con el error de quien la\n"
+    "                      tiene. Dura lo que el envío y mientras dura retiene los\n"
+    "                      bloqueos de las filas que escribiría. Los documentos\n"
+    "                      nuevos toman el siguiente identificador de su tabla, no\n"
+    "                      el de la vista: ningún generador del destino avanza\n"
     "  --version           muestra la versión del programa\n"
     "Requiere la instalación: sin el archivo de ajustes con su directorio no envía\n"
     "nada ni escribe nada.\n"
@@ -115,7 +127,7 @@ std::string EsperaBloqueo(Argumentos& a, std::string_view, const std::string& va
   return {};
 }
 
-const std::array<Opcion, 18> kOpciones{{
+const std::array<Opcion, 19> kOpciones{{
     {"servidor-origen", true, &Texto<&Argumentos::servidorOrigen>},
     {"usuario-origen", true, &Texto<&Argumentos::usuarioOrigen>},
     {"servidor-destino", true, &TextoOpcional<&Argumentos::servidorDestino>},
@@ -134,6 +146,7 @@ const std::array<Opcion, 18> kOpciones{{
     {"espera-bloqueo", true, &EsperaBloqueo},
     {"informe", true, &Texto<&Argumentos::informe>},
     {"verificar", false, &Marca<&Argumentos::verificar>},
+    {"vista-previa", false, &Marca<&Argumentos::vistaPrevia>},
 }};
 
 constexpr std::array<std::string_view, 4> kObligatorias{

@@ -28,6 +28,7 @@ struct Argumentos {
   std::optional<int> esperaBloqueo;  // omitted: a locked row is waited for as long as it takes
   std::string informe;  // omitted: a new report in "informes" of the installation
   bool verificar = false;  // compare what was sent instead of sending
+  bool vistaPrevia = false;  // a preview: nothing made durable
 
   // The destination server, the origin's when omitted.
   const std::string& ServidorDestino() const {

@@ -3,6 +3,8 @@
 #include <iomanip>
 #include <ostream>
 
+#include "engine/VistaPrevia.h"
+
 namespace norvane::cli {
 
 int SalidaDelEnvio(const ResultadoEnvio& resultado, const ResumenEnvio& resumen) {
@@ -56,6 +58,16 @@ void InformarVerificacion(const ResultadoVerificacion& resultado, std::ostream& 
 
 int SalidaDeVerificacion(const ResultadoVerificacion& resultado) {
   return resultado.HayDiferencias() ? kSalidaDiferencias : kSalidaEnviado;
+}
+
+void InformarVistaPrevia(const ResultadoEnvio& resultado, const Transferencia& transferencia,
+                         std::ostream& salida, Operador& operador) {
+  if (resultado.fin != FinEnvio::Concluido && resultado.fin != FinEnvio::Rechazo) return;
+  salida << TextoVistaPrevia(transferencia.LineasVistaPrevia());
+  if (!transferencia.Resumen().informe.empty()) InformarInforme(transferencia.Resumen(), salida);
+  if (resultado.fin == FinEnvio::Rechazo)
+    operador.Mensaje("El destino rechazaría una fila y el envío se detendría en ella: " +
+                     resultado.mensajeRechazo);
 }
 
 }  // namespace norvane::cli

@@ -35,4 +35,9 @@ void InformarVerificacion(const ResultadoVerificacion& resultado, std::ostream& 
 // 0 when every document compared is equal, 4 when one differs or is missing.
 int SalidaDeVerificacion(const ResultadoVerificacion& resultado);
 
+// A preview's lines and counts on `salida`, its report's path when one was
+// asked for, and the line of a refusal that stopped it.
+void InformarVistaPrevia(const ResultadoEnvio& resultado, const Transferencia& transferencia,
+                         std::ostream& salida, Operador& operador);
+
 }  // namespace norvane::cli

@@ -33,6 +33,7 @@ EleccionEnvio ElegirEnvio(const Argumentos& argumentos, const std::vector<Compan
   o.Reemplazar = !argumentos.omitir;
   o.esperaBloqueo = argumentos.esperaBloqueo;
   o.rutaInforme = argumentos.informe;
+  o.VistaPrevia = argumentos.vistaPrevia;
   o.TodoLoNoEnviado = !argumentos.desde && !argumentos.hasta;
   o.FechaDesde = argumentos.desde;
   o.FechaHasta = argumentos.hasta;

@@ -66,6 +66,10 @@ int Enviar(const Argumentos& a, const Claves& claves, Operador& operador, const 
     InformarInforme(transferencia.Resumen(), consola.salida);
     throw;
   }
+  if (eleccion.opciones.VistaPrevia) {
+    InformarVistaPrevia(resultado, transferencia, consola.salida, operador);
+    return SalidaDelEnvio(resultado, transferencia.Resumen());
+  }
   InformarDesenlace(resultado, transferencia.Resumen(), consola.salida, operador);
   return SalidaDelEnvio(resultado, transferencia.Resumen());
 }

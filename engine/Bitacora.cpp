@@ -32,14 +32,17 @@ void AgregarLinea(const std::string& ruta, const std::vector<std::string>& campo
 
 void Bitacora::archivo_auditoria(const std::string& audiId, const std::string& tidoCod,
                                  const std::string& audiOper, const std::string& audiCod) {
+  if (silenciosa_) return;
   AgregarLinea(LogEnviados(diraplicacion(operador_)), {audiId, tidoCod, audiOper, audiCod});
 }
 
 void Bitacora::error_envio(const std::string& mensaje) {
+  if (silenciosa_) return;
   AgregarLinea(LogErrores(diraplicacion(operador_)), {mensaje});
 }
 
 void Bitacora::error_transmision(const std::string& usuario, const std::string& mensaje) {
+  if (silenciosa_) return;
   AgregarLinea(LogErrores(diraplicacion(operador_)), {usuario, mensaje});
 }
 

@@ -16,6 +16,9 @@ class Bitacora {
 public:
   explicit Bitacora(Operador& operador) : operador_(operador) {}
 
+  // A silent log writes no line (a preview's).
+  void Silenciar(bool silenciosa) { silenciosa_ = silenciosa; }
+
   // "ENVIOMANUAL.TXT": a sent audit row.
   void archivo_auditoria(const std::string& audiId, const std::string& tidoCod,
                          const std::string& audiOper, const std::string& audiCod);
@@ -27,6 +30,7 @@ public:
 private:
   void Agregar(const std::string& archivo, const std::vector<std::string>& campos);
   Operador& operador_;
+  bool silenciosa_ = false;
 };
 
 // Appends one line (date, time, fields) to `ruta`; failures are ignored.

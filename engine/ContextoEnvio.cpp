@@ -4,6 +4,7 @@
 
 #include "engine/Destino.h"
 #include "engine/Informe.h"
+#include "engine/TextoSql.h"
 #include "instalacion/Operador.h"
 #include "engine/ValorDestino.h"
 #include "fb/Error.h"
@@ -80,7 +81,15 @@ void ContextoEnvio::CopiarSobreActual(const CursorOrigen& fuente, std::size_t de
 }
 
 bool ContextoEnvio::AsignarId(std::string_view select) {
-  AbrirDestino(CIdfact, select);
+  // A preview takes no value from the view: its generator would move on for
+  // good, the preview's inserts being rolled back. The next identifier of
+  // the pending row's table, as the preview's transaction sees it, stands
+  // in for it; the rows after it in the preview see this one.
+  if (destino_.VistaPrevia() && CDestino.HayPendiente() && !CDestino.Columnas().empty())
+    AbrirDestino(CIdfact, "SELECT COALESCE(MAX(" + CitarNombre(CDestino.Columnas().at(0).field) +
+                              "), 0) + 1 FROM " + CitarNombre(CDestino.Tabla()));
+  else
+    AbrirDestino(CIdfact, select);
   // A view that gives no row, or a row without a value, gives no identifier.
   if (CIdfact.Vacio() || CIdfact.Fila().at(0).isNull()) {
     // Without a fresh identifier the new row would keep the origin's and
@@ -100,6 +109,7 @@ bool ContextoEnvio::AsignarId(std::string_view select) {
 void ContextoEnvio::AplicarDestino() {
   const auto error = CDestino.Aplicar();
   if (error) ManejarError(*error);
+  if (error && CDestino.FalloPorBloqueo()) fila.bloqueado = true;
   fila.HuboError = error.has_value();
 }
 

@@ -65,6 +65,8 @@ struct EstadoFila {
   // What the handler (or the run) decided for the row, where it decided it.
   Decision decision = Decision::Ninguna;
   int filasRepuestas = 0;  // the rows a restore ("reponer") inserted again
+  // The row failed on a lock that another transaction holds.
+  bool bloqueado = false;
   // The first error captured in the row, as UTF-8 text.
   std::string error;
 };

@@ -211,6 +211,7 @@ void CursorDestino::Publicar() {
 }
 
 std::optional<std::string> CursorDestino::Aplicar() {
+  falloPorBloqueo_ = false;
   Publicar();
   if (cambios_.empty()) return std::nullopt;
 
@@ -267,6 +268,7 @@ std::optional<std::string> CursorDestino::Aplicar() {
     // Only what the destination refuses is a failed write; anything else is
     // a fault of the program and ends the run.
     escritura.Deshacer();
+    falloPorBloqueo_ = e.sqlState() == "40001";
     return std::string(e.what());
   } catch (const FilaNoIdentificada& e) {
     escritura.Deshacer();

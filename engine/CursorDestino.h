@@ -76,6 +76,9 @@ public:
   // become part of the rows; on failure the transaction is rolled back, the
   // changes stay posted and the error is returned (its message text).
   std::optional<std::string> Aplicar();
+  // The last Aplicar failed on a lock that another transaction holds (a
+  // conflict, a deadlock, a wait that ran out).
+  bool FalloPorBloqueo() const { return falloPorBloqueo_; }
 
 private:
   enum class Tipo { Alta, Edicion, Baja };
@@ -95,6 +98,7 @@ private:
   std::string nombre_;
   Destino& destino_;
   bool abierto_ = false;
+  bool falloPorBloqueo_ = false;
   std::string tabla_;
   fb::Columns columnas_;
   std::vector<std::size_t> propias_;  // the table's own columns: what is written

@@ -15,24 +15,63 @@ fb::ConnectParams ConRol(fb::ConnectParams p) {
   return p;
 }
 
+// A preview's row.
+const std::string kPuntoFila = "SAVEPOINT NORVANE_FILA";
+const std::string kVolverAFila = "ROLLBACK TO SAVEPOINT NORVANE_FILA";
+const std::string kLiberarFila = "RELEASE SAVEPOINT NORVANE_FILA ONLY";
+
 }  // namespace
 
-Destino::Destino(const fb::ConnectParams& parametros, std::optional<int> esperaBloqueo)
-    : conexion_(fb::Attachment::attach(ConRol(parametros))), esperaBloqueo_(esperaBloqueo) {}
+Destino::Destino(const fb::ConnectParams& parametros, std::optional<int> esperaBloqueo,
+                 Modo modo)
+    : conexion_(fb::Attachment::attach(ConRol(parametros))), esperaBloqueo_(esperaBloqueo) {
+  if (modo == Modo::VistaPrevia)
+    previa_.emplace(conexion_, fb::Isolation::ReadCommitted, std::nullopt, fb::LockWait::NoWait);
+}
 
-Destino::~Destino() { DeshacerFila(); }
+Destino::~Destino() {
+  DeshacerFila();
+  TerminarVistaPrevia();
+}
+
+void Destino::TerminarVistaPrevia() noexcept {
+  if (!previa_) return;
+  filaPrevia_ = false;
+  try {
+    if (previa_->active()) previa_->rollback();
+  } catch (const fb::Error&) {
+    // A transaction that cannot be rolled back (a lost connection) is undone
+    // by the server all the same.
+  }
+  // Kept, ended: nothing can run in a preview after its end.
+}
 
 fb::Transaction Destino::Nueva() {
   return fb::Transaction(conexion_, fb::Isolation::ReadCommitted, esperaBloqueo_);
 }
 
 void Destino::IniciarFila() {
-  if (fila_) throw std::logic_error("the destination row is already open");
+  if (EnFila()) throw std::logic_error("the destination row is already open");
+  if (previa_) {
+    Preparada(*previa_, kPuntoFila).execute(*previa_, {});
+    filaPrevia_ = true;
+    return;
+  }
   fila_.emplace(Nueva());
 }
 
 void Destino::ConfirmarFila() {
-  if (!fila_) throw std::logic_error("no destination row is open");
+  if (!EnFila()) throw std::logic_error("no destination row is open");
+  if (previa_) {
+    try {
+      Preparada(*previa_, kLiberarFila).execute(*previa_, {});
+    } catch (...) {
+      DeshacerFila();
+      throw;
+    }
+    filaPrevia_ = false;
+    return;
+  }
   try {
     fila_->commit();
   } catch (...) {
@@ -43,6 +82,17 @@ void Destino::ConfirmarFila() {
 }
 
 void Destino::DeshacerFila() noexcept {
+  if (filaPrevia_) {
+    filaPrevia_ = false;
+    try {
+      Preparada(*previa_, kVolverAFila).execute(*previa_, {});
+      Preparada(*previa_, kLiberarFila).execute(*previa_, {});
+    } catch (const std::exception&) {
+      // A savepoint that cannot be restored (a lost connection): the whole
+      // preview is rolled back at its end all the same.
+    }
+    return;
+  }
   if (!fila_) return;
   try {
     if (fila_->active()) fila_->rollback();
@@ -54,6 +104,7 @@ void Destino::DeshacerFila() noexcept {
 }
 
 fb::Transaction& Destino::Actual(std::optional<fb::Transaction>& propia) {
+  if (previa_) return *previa_;
   if (fila_) return *fila_;
   propia.emplace(Nueva());
   return *propia;

@@ -21,12 +21,21 @@ namespace norvane {
 // the row was sent whole and rolls back otherwise; outside a row, reads and
 // single statements commit by themselves. Keys of each table are looked up
 // once, and generated write statements are prepared once per text.
+//
+// A preview destination makes nothing durable: every statement, inside a row
+// or not, runs in one transaction that waits on no lock and is rolled back
+// by TerminarVistaPrevia (or at the latest when the connection goes). A row
+// is a savepoint of it: confirming a row releases the savepoint, so the rows
+// after it see what it wrote; undoing a row rolls back to the savepoint, as
+// the run's rollback of a row's transaction does.
 class Destino {
 public:
+  enum class Modo { Envio, VistaPrevia };
+
   // `esperaBloqueo`: seconds a statement waits for a lock held by another
-  // transaction; without it, as long as it takes.
+  // transaction; without it, as long as it takes. A preview ignores it.
   explicit Destino(const fb::ConnectParams& parametros,
-                   std::optional<int> esperaBloqueo = std::nullopt);
+                   std::optional<int> esperaBloqueo = std::nullopt, Modo modo = Modo::Envio);
   // A row still open is rolled back: nothing half done stays.
   ~Destino();
   Destino(const Destino&) = delete;
@@ -42,7 +51,12 @@ public:
   void ConfirmarFila();
   // Rolls the row back; never throws.
   void DeshacerFila() noexcept;
-  bool EnFila() const { return fila_.has_value(); }
+  bool EnFila() const { return fila_.has_value() || filaPrevia_; }
+
+  bool VistaPrevia() const { return previa_.has_value(); }
+  // Rolls back everything the preview wrote; never throws. The destination
+  // can no longer be used afterwards.
+  void TerminarVistaPrevia() noexcept;
 
   struct Resultado {
     fb::Columns columnas;
@@ -91,6 +105,8 @@ private:
   fb::Attachment conexion_;
   std::optional<int> esperaBloqueo_;
   std::optional<fb::Transaction> fila_;
+  std::optional<fb::Transaction> previa_;  // a preview's only transaction
+  bool filaPrevia_ = false;                // a preview's row savepoint is set
   std::map<std::string, std::vector<std::string>> claves_;
   std::map<std::string, fb::Columns> estructuras_;
   std::map<std::string, std::unique_ptr<fb::Statement>> preparadas_;

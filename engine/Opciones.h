@@ -52,6 +52,11 @@ struct OpcionesEnvio {
   // is false (then no report at all).
   std::string rutaInforme;
   bool informePorOmision = true;
+  // A preview: every row handled as the run would, nothing made durable.
+  // The destination's writes are rolled back at the end, the origin is not
+  // marked, no log line is written and the transfer file stays as it was;
+  // a report only at `rutaInforme`.
+  bool VistaPrevia = false;
 };
 
 }  // namespace norvane

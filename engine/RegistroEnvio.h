@@ -17,6 +17,9 @@ inline constexpr const char* kFueraDeRango = "fuera de rango";
 inline constexpr const char* kDetenido = "detenido";
 inline constexpr const char* kNoAlcanzado = "no alcanzado";
 inline constexpr const char* kArchivoIncompleto = "no enviado (archivo incompleto)";
+// A preview's: the run would send the row; the row failed on a lock.
+inline constexpr const char* kSeEnviaria = "se enviaría";
+inline constexpr const char* kBloqueado = "bloqueado";
 }  // namespace resultado
 
 // The run's record of every selected audit row, written to its report as

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include <unistd.h>
+
 #include "instalacion/APUtilCrpt.h"
 #include "instalacion/Directorio.h"
 #include "instalacion/NombresBD.h"
@@ -48,19 +50,6 @@ void AbrirOrigen(Sesion& sesion, const std::string& compania, std::optional<int>
   origen->principal.emplace(origen->DbCia, fb::Isolation::ServerDefault, esperaBloqueo);
   origen->detalle.emplace(origen->DbCia);
   sesion.origen = std::move(origen);
-}
-
-// The destination: the company database online, a fresh copy of the
-// transfer database offline. False when that copy could not be made.
-bool AbrirDestino(Sesion& sesion, const OpcionesEnvio& o, Operador& operador) {
-  sesion.DBEnvio.reset();
-  std::string base = BaseCompania(sesion.CredDestino.Servidor, o.CompaniaDestino);
-  if (!o.EnLinea) {
-    if (!CopiarPlantilla(diraplicacion(operador), o.CompaniaDestino)) return false;
-    base = BaseEnvio(sesion.CredDestino.Servidor, o.CompaniaDestino);
-  }
-  sesion.DBEnvio = std::make_unique<Destino>(Parametros(base, sesion.CredDestino), o.esperaBloqueo);
-  return true;
 }
 
 // The destination's accounting lock date; empty without its configuration row.
@@ -147,27 +136,84 @@ ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
   resumen_ = {};
   pendientes_.clear();
   registro_.reset();
+  lineasVista_.clear();
+  vistaPrevia_ = o.VistaPrevia;
+  bitacora_.Silenciar(o.VistaPrevia);
   if (o.CompaniaOrigen.empty() || o.CompaniaDestino.empty()) {
     operador_.Mensaje("Debe indicar las compañías origen y destino.");
     return {FinEnvio::SinCompanias, {}};
   }
-  registro_ = std::make_unique<RegistroEnvio>(CrearInforme(o, inicio), o.EnLinea);
+  // A preview's lines are final at once: it has no file whose end decides them.
+  registro_ = std::make_unique<RegistroEnvio>(CrearInforme(o, inicio), o.EnLinea || o.VistaPrevia);
   resumen_.informe = registro_->Ruta();
   try {
     ResultadoEnvio resultado = Abrir(o);
+    if (vistaPrevia_) TerminarVistaPrevia();
     registro_->Terminar(resultado.fin == FinEnvio::Concluido);
     resumen_.informe = registro_->Ruta();
     return resultado;
   } catch (...) {
+    if (vistaPrevia_) TerminarVistaPrevia();
     registro_->Terminar(false);
     resumen_.informe = registro_->Ruta();
     throw;
   }
 }
 
+bool Transferencia::AbrirDestino(const OpcionesEnvio& o) {
+  sesion_.DBEnvio.reset();
+  const Destino::Modo modo = o.VistaPrevia ? Destino::Modo::VistaPrevia : Destino::Modo::Envio;
+  std::string base = BaseCompania(sesion_.CredDestino.Servidor, o.CompaniaDestino);
+  if (!o.EnLinea && o.VistaPrevia) {
+    // Next to the transfer file, where the destination's server reaches it,
+    // under a name of this process: the transfer file itself is not touched.
+    static int ordinal = 0;
+    const std::string nombre =
+        "envio-vista-" + std::to_string(::getpid()) + "-" + std::to_string(++ordinal) + ".fdb";
+    const std::filesystem::path archivo =
+        std::filesystem::path(ArchivoEnvio(diraplicacion(operador_), o.CompaniaDestino))
+            .parent_path() / nombre;
+    std::error_code error;
+    std::filesystem::copy_file(PlantillaEnvio(diraplicacion(operador_)), archivo,
+                               std::filesystem::copy_options::overwrite_existing, error);
+    if (error) return false;
+    copiaVistaPrevia_ = archivo.string();
+    base = std::filesystem::path(BaseEnvio(sesion_.CredDestino.Servidor, o.CompaniaDestino))
+               .parent_path()
+               .string() +
+           "/" + nombre;
+  } else if (!o.EnLinea) {
+    if (!CopiarPlantilla(diraplicacion(operador_), o.CompaniaDestino)) return false;
+    base = BaseEnvio(sesion_.CredDestino.Servidor, o.CompaniaDestino);
+  }
+  sesion_.DBEnvio =
+      std::make_unique<Destino>(Parametros(base, sesion_.CredDestino), o.esperaBloqueo, modo);
+  return true;
+}
+
+void Transferencia::TerminarVistaPrevia() noexcept {
+  if (sesion_.DBEnvio) sesion_.DBEnvio->TerminarVistaPrevia();
+  // A preview's destination can run nothing more: the next run opens its own.
+  sesion_.DBEnvio.reset();
+  if (!copiaVistaPrevia_.empty()) {
+    std::error_code error;
+    std::filesystem::remove(copiaVistaPrevia_, error);
+    copiaVistaPrevia_.clear();
+  }
+}
+
+void Transferencia::Anotar(const LineaInforme& linea, bool completada) {
+  if (completada)
+    registro_->AgregarCompletada(linea);
+  else
+    registro_->Agregar(linea);
+  if (vistaPrevia_) lineasVista_.push_back(linea);
+}
+
 Informe Transferencia::CrearInforme(const OpcionesEnvio& o,
                                     std::chrono::system_clock::time_point inicio) {
   if (!o.rutaInforme.empty()) return Informe::En(o.rutaInforme);
+  if (o.VistaPrevia) return {};  // a preview writes a report only where it is told
   // Without the settings the logs have no place either; the run says so
   // itself, the report adds no message of its own.
   if (!o.informePorOmision || !HayDirectorio()) return {};
@@ -182,11 +228,12 @@ ResultadoEnvio Transferencia::Abrir(const OpcionesEnvio& o) {
   operador_.MostrarProgreso(true);
 
   AbrirOrigen(sesion_, o.CompaniaOrigen, o.esperaBloqueo);
-  if (!AbrirDestino(sesion_, o, operador_)) {
+  if (!AbrirDestino(o)) {
     operador_.Mensaje("No se pudo copiar la base de datos para el envio.");
     return {FinEnvio::CopiaFallida, {}};
   }
-  if (o.EnLinea) return Recorrer(o);
+  // A preview leaves the transfer file as it was, whatever its end.
+  if (o.EnLinea || o.VistaPrevia) return Recorrer(o);
   // Offline the transfer file is the unit of work: a run that does not reach
   // its finish marks nothing and leaves no file that could be carried.
   try {
@@ -202,7 +249,6 @@ ResultadoEnvio Transferencia::Abrir(const OpcionesEnvio& o) {
 ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
   fb::Transaction& principal = *sesion_.origen->principal;
   Destino& destino = *sesion_.DBEnvio;
-  RegistroEnvio& registro = *registro_;
 
   CursorOrigen QAuditor(principal);
   QAuditor.Abrir(TextoSeleccionAuditoria(o, operador_));
@@ -238,7 +284,7 @@ ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
       linea.decision = TextoDecision(Decision::SinMarcar);
       linea.resultado = resultado::kSinMarcar;
       linea.milisegundos = Milisegundos(inicio);
-      registro.Agregar(linea);
+      Anotar(linea, false);
       continue;
     }
 
@@ -251,7 +297,7 @@ ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
       linea.decision = TextoDecision(Decision::FueraDeRango);
       linea.resultado = resultado::kFueraDeRango;
       linea.milisegundos = Milisegundos(inicio);
-      registro.Agregar(linea);
+      Anotar(linea, false);
       continue;
     }
 
@@ -277,6 +323,7 @@ ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
         // Another transaction holds what the row needs: the row fails whole.
         contexto.ManejarError(conflicto.what());
         contexto.fila.HuboError = true;
+        contexto.fila.bloqueado = true;
       } catch (const ValorNoUtilizable& valor) {
         // A value the row cannot be sent with: the row fails, the run goes on.
         operador_.Beep();
@@ -298,15 +345,21 @@ ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
     }
     linea.decision = TextoDecision(contexto.fila.decision, contexto.fila.filasRepuestas);
     linea.resultado = contexto.fila.HuboError ? resultado::kError : resultado::kEnviado;
+    if (o.VistaPrevia)
+      linea.resultado = !contexto.fila.HuboError ? resultado::kSeEnviaria
+                        : contexto.fila.bloqueado ? resultado::kBloqueado
+                                                  : resultado::kError;
     if (contexto.fila.HuboError) linea.error = contexto.fila.error;
     linea.milisegundos = Milisegundos(inicio);
-    registro.AgregarCompletada(linea);
+    Anotar(linea, true);
   }
-  if (!o.EnLinea) MarcarPendientes(o.CompaniaDestino);
-  registro.Terminar(true);
-  resumen_.informe = registro.Ruta();
+  if (!o.EnLinea && !o.VistaPrevia) MarcarPendientes(o.CompaniaDestino);
+  registro_->Terminar(true);
+  resumen_.informe = registro_->Ruta();
 
   operador_.MostrarProgreso(false);
+  // The preview's lines are its message: the caller shows them.
+  if (o.VistaPrevia) return {FinEnvio::Concluido, {}};
   operador_.MensajeConDetalles("Proceso de envio de información concluído.",
                                DetallesResumen(resumen_));
   return {FinEnvio::Concluido, {}};
@@ -317,7 +370,7 @@ void Transferencia::Detener(CursorOrigen& QAuditor, const OpcionesEnvio& o, bool
   if (enFila) {
     linea.resultado = resultado::kDetenido;
     linea.error = error;
-    registro_->Agregar(linea);
+    Anotar(linea, false);
     QAuditor.Siguiente();
   } else {
     QAuditor.Primero();
@@ -331,7 +384,7 @@ void Transferencia::Detener(CursorOrigen& QAuditor, const OpcionesEnvio& o, bool
             : BuscarTipo(o.Ctipodoc, fila.at(auditoria::TIDO_COD).asInteger());
     LineaInforme siguiente = Linea(fila, tipo);
     siguiente.resultado = resultado::kNoAlcanzado;
-    registro_->Agregar(siguiente);
+    Anotar(siguiente, false);
   }
 }
 
@@ -348,6 +401,7 @@ void Transferencia::ConfirmarDestino(ContextoEnvio& c) {
     if (ConexionPerdida(error)) throw;
     c.ManejarError(error.what());
     c.fila.HuboError = true;
+    if (error.sqlState() == "40001") c.fila.bloqueado = true;
     return;
   }
   if (trasConfirmarDestino) trasConfirmarDestino();
@@ -366,6 +420,7 @@ void Transferencia::Completar(ContextoEnvio& c, const TipoDocumento& tipo,
   Pendiente pendiente{fila.at(auditoria::AUDI_ID).toString(), std::to_string(tipo.TIDO_COD),
                       c.AUDI_OPER(), Texto(fila, auditoria::AUDI_COD), IdDocumentoSello(fila)};
   ++resumen_.enviadas;
+  if (vistaPrevia_) return;  // a preview marks nothing
   if (!c.banderas.EnLinea) {
     // Offline the marks wait for the finish: the file must be complete first.
     pendientes_.push_back(std::move(pendiente));

@@ -55,6 +55,9 @@ public:
 
   ResultadoEnvio Ejecutar(const OpcionesEnvio& opciones);
   const ResumenEnvio& Resumen() const { return resumen_; }
+  // A preview's line of every selected audit row, in the run's order; empty
+  // after a run.
+  const std::vector<LineaInforme>& LineasVistaPrevia() const { return lineasVista_; }
 
   // Called after a row's destination commit and before its mark at the
   // origin: the window in which a stop leaves a sent row unmarked. Tests only.
@@ -88,6 +91,15 @@ private:
   void MarcarPendientes(const std::string& companiaDestino);
   // An offline run that stops: nothing marked, the file replaced.
   void ArchivoIncompleto(const OpcionesEnvio& opciones);
+  // The destination: the company database online, a fresh copy of the
+  // transfer database offline (a preview's own temporary copy). False when
+  // that copy could not be made.
+  bool AbrirDestino(const OpcionesEnvio& opciones);
+  // The end of a preview: its destination rolled back and closed, its
+  // temporary copy deleted.
+  void TerminarVistaPrevia() noexcept;
+  // The row's line, in the report and, in a preview, in its lines.
+  void Anotar(const LineaInforme& linea, bool completada);
 
   Sesion& sesion_;
   Operador& operador_;
@@ -96,6 +108,9 @@ private:
   ResumenEnvio resumen_;
   std::vector<Pendiente> pendientes_;
   std::unique_ptr<RegistroEnvio> registro_;
+  bool vistaPrevia_ = false;
+  std::vector<LineaInforme> lineasVista_;
+  std::string copiaVistaPrevia_;  // an offline preview's copy of the template
 };
 
 }  // namespace norvane

@@ -79,6 +79,6 @@ Value decode(Firebird::IAttachment* attachment, Firebird::ITransaction* transact
              const Column& column, const unsigned char* data);
 
 Firebird::ITransaction* startTransaction(Firebird::IAttachment* attachment, bool readCommitted,
-                                         std::optional<int> lockTimeout);
+                                         std::optional<int> lockTimeout, bool noWait);
 
 }  // namespace fb::detail

@@ -12,8 +12,9 @@ namespace fb {
 namespace detail {
 
 Firebird::ITransaction* startTransaction(Firebird::IAttachment* attachment, bool readCommitted,
-                                         std::optional<int> lockTimeout) {
-  if (!readCommitted && !lockTimeout)
+                                         std::optional<int> lockTimeout, bool noWait) {
+  if (noWait) lockTimeout.reset();
+  if (!readCommitted && !lockTimeout && !noWait)
     return call([&](auto* st) { return attachment->startTransaction(st, 0, nullptr); });
   Xpb tpb(Firebird::IXpbBuilder::TPB);
   call([&](auto* st) {
@@ -24,7 +25,7 @@ Firebird::ITransaction* startTransaction(Firebird::IAttachment* attachment, bool
     } else {
       tpb->insertTag(st, isc_tpb_concurrency);  // the server's default isolation
     }
-    tpb->insertTag(st, isc_tpb_wait);
+    tpb->insertTag(st, noWait ? isc_tpb_nowait : isc_tpb_wait);
     if (lockTimeout) tpb->insertInt(st, isc_tpb_lock_timeout, *lockTimeout);
   });
   const unsigned length = tpb.length();
@@ -83,7 +84,7 @@ void TransactionState::forget() {
 }  // namespace detail
 
 Transaction::Transaction(Attachment& attachment, Isolation isolation,
-                         std::optional<int> lockTimeout)
+                         std::optional<int> lockTimeout, LockWait wait)
     : state_(std::make_shared<detail::TransactionState>()) {
   state_->owner = attachment.state();
   if (!state_->owner || !state_->owner->attachment)
@@ -92,7 +93,8 @@ Transaction::Transaction(Attachment& attachment, Isolation isolation,
       isolation == Isolation::ReadOnlySnapshot
           ? detail::startReadOnlySnapshot(state_->owner->attachment)
           : detail::startTransaction(state_->owner->attachment,
-                                     isolation == Isolation::ReadCommitted, lockTimeout);
+                                     isolation == Isolation::ReadCommitted, lockTimeout,
+                                     wait == LockWait::NoWait);
   state_->owner->live.push_back(state_.get());
 }
 

@@ -27,6 +27,11 @@ enum class Isolation {
   ReadOnlySnapshot,
 };
 
+enum class LockWait {
+  Wait,    // a statement waits for a lock held by another transaction
+  NoWait,  // it fails at once with the lock conflict
+};
+
 // A transaction on one attachment. One that is neither committed nor rolled
 // back when destroyed, or when its attachment closes, is committed: the
 // suite's connections never undo work implicitly.
@@ -34,8 +39,10 @@ class Transaction {
 public:
   // `lockTimeout`: seconds a statement waits for a lock held by another
   // transaction before it fails; without it, it waits as long as it takes.
+  // `LockWait::NoWait` waits not at all and ignores `lockTimeout`.
   explicit Transaction(Attachment& attachment, Isolation isolation = Isolation::ServerDefault,
-                       std::optional<int> lockTimeout = std::nullopt);
+                       std::optional<int> lockTimeout = std::nullopt,
+                       LockWait wait = LockWait::Wait);
   Transaction(Transaction&&) noexcept;
   Transaction& operator=(Transaction&&) noexcept;
   ~Transaction();

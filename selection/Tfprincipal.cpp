@@ -21,6 +21,7 @@
 #include "instalacion/Servidores.h"
 #include "engine/families/Familias.h"
 #include "engine/Transferencia.h"
+#include "selection/DialogoVistaPrevia.h"
 #include "selection/BloqueoEntrada.h"
 #include "selection/EditorFecha.h"
 #include "selection/ModeloTipos.h"
@@ -175,12 +176,14 @@ QWidget* Tfprincipal::Operaciones() {
 
 QWidget* Tfprincipal::Pie() {
   progreso_ = Nombrado(new PanelProgreso, "Progreso");
+  auto* previa = Nombrado(new QPushButton("Vista previa"), "VistaPrevia");
   auto* enviar = Nombrado(new QPushButton("Enviar"), "Enviar");
   auto* cancelar = Nombrado(new QPushButton("Cancelar"), "Cancelar");
-  for (QPushButton* boton : {enviar, cancelar}) {
+  for (QPushButton* boton : {previa, enviar, cancelar}) {
     boton->setAutoDefault(false);
     boton->setMinimumWidth(96);
   }
+  connect(previa, &QPushButton::clicked, this, Atendido(this, &Tfprincipal::VistaPreviaClick));
   connect(enviar, &QPushButton::clicked, this, Atendido(this, &Tfprincipal::SpeedButton1Click));
   connect(cancelar, &QPushButton::clicked, this, &Tfprincipal::close);
 
@@ -191,6 +194,7 @@ QWidget* Tfprincipal::Pie() {
   fila->addStretch();
   fila->addWidget(progreso_);
   fila->addStretch();
+  fila->addWidget(previa, 0, Qt::AlignBottom);
   fila->addWidget(enviar, 0, Qt::AlignBottom);
   fila->addWidget(cancelar, 0, Qt::AlignBottom);
   return panel;
@@ -312,6 +316,29 @@ void Tfprincipal::SpeedButton1Click() {
     case FinEnvio::Rechazo:
       break;
   }
+}
+
+void Tfprincipal::VistaPreviaClick() {
+  OpcionesEnvio opciones = Opciones();
+  opciones.VistaPrevia = true;
+  ResultadoEnvio resultado;
+  std::vector<LineaInforme> lineas;
+  {
+    struct EnCurso {
+      bool& bandera;
+      explicit EnCurso(bool& b) : bandera(b) { bandera = true; }
+      ~EnCurso() { bandera = false; }
+    } enCurso(enEnvio_);
+    BloqueoEntrada bloqueo(*this);
+    Transferencia previa(sesion_, *this, DespachoCompleto());
+    resultado = previa.Ejecutar(opciones);
+    lineas = previa.LineasVistaPrevia();
+  }
+  // Without companies or without the template's copy the preview said why;
+  // a preview ends nothing, the window stays.
+  if (resultado.fin != FinEnvio::Concluido && resultado.fin != FinEnvio::Rechazo) return;
+  DialogoVistaPrevia dialogo(lineas, this);
+  if (dialogo.exec() == QDialog::Accepted) SpeedButton1Click();
 }
 
 void Tfprincipal::EnviarArticulos(const EnvioAutomatico& envio) {

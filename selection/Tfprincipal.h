@@ -67,6 +67,9 @@ private:
   void TipoClick();
   void CkTodoClick();
   void SpeedButton1Click();
+  // "Vista previa": the run previewed, its rows in a dialog from which
+  // "Enviar" runs it.
+  void VistaPreviaClick();
   void EnviarArticulos(const EnvioAutomatico& envio);
   void AtenderPintura();
 

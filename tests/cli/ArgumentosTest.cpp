@@ -144,6 +144,12 @@ std::vector<CasoBueno> CasosBuenos() {
       {"InformeConIgual", Minima({"--informe=salida.csv"}),
        [](const Argumentos& a) { EXPECT_EQ(a.informe, "salida.csv"); }},
       {"SinInforme", Minima(), [](const Argumentos& a) { EXPECT_EQ(a.informe, ""); }},
+      {"VistaPrevia", Minima({"--vista-previa", "--informe", "v.csv"}),
+       [](const Argumentos& a) {
+         EXPECT_TRUE(a.vistaPrevia);
+         EXPECT_EQ(a.informe, "v.csv");
+       }},
+      {"SinVistaPrevia", Minima(), [](const Argumentos& a) { EXPECT_FALSE(a.vistaPrevia); }},
       {"ValorVacioTrasIgualAntesDeUnTexto", Minima({"--prefijo=", "--tipo-comprobante", "CE"}),
        [](const Argumentos& a) {
          EXPECT_EQ(a.prefijo, "");
@@ -231,6 +237,7 @@ std::vector<CasoMalo> CasosMalos() {
       {"RepetidaTrasIgual", Minima({"--compania-destino=003"}),
        "la opción --compania-destino se indicó más de una vez"},
       {"MarcaRepetida", Minima({"--omitir", "--omitir"}), "la opción --omitir se indicó más de una vez"},
+      {"VistaPreviaConValor", Minima({"--vista-previa=si"}), "la opción --vista-previa no lleva valor"},
       {"SoloDesde", Minima({"--desde", "2024/04/01"}), "--desde y --hasta se indican juntas"},
       {"SoloHasta", Minima({"--hasta", "2024/04/30"}), "--desde y --hasta se indican juntas"},
       {"FechaConGuiones", Minima({"--desde", "2024-04-01", "--hasta", "2024/04/30"}),
@@ -309,7 +316,7 @@ TEST(Argumentos, ElUsoNombraCadaOpcionYLasVariablesDeLasClaves) {
        {"--servidor-origen", "--usuario-origen", "--servidor-destino", "--usuario-destino",
         "--compania-origen", "--compania-destino", "--en-linea", "--omitir", "--desde", "--hasta",
         "--tipos", "--prefijo", "--numero-desde", "--numero-hasta", "--tipo-comprobante", "--informe",
-        "--version", "--verificar",
+        "--vista-previa", "--version", "--verificar",
         "NORVANE_CLAVE_ORIGEN", "NORVANE_CLAVE_DESTINO"})
     EXPECT_NE(uso.find(texto), std::string::npos) << texto;
 }

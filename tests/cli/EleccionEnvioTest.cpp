@@ -42,6 +42,7 @@ TEST(ElegirEnvio, LosValoresPorOmisionSonLosDeLaVentana) {
   EXPECT_FALSE(o.FechaHasta);
   EXPECT_EQ(o.rutaInforme, "");  // the report goes to informes/ of the installation
   EXPECT_TRUE(o.informePorOmision);
+  EXPECT_FALSE(o.VistaPrevia);
   EXPECT_EQ(Marcas(o.Ctipodoc), "1=S 11=S 31=S 101=S ");
   EXPECT_FALSE(e.companiaOrigenDesconocida);
   EXPECT_FALSE(e.companiaDestinoDesconocida);
@@ -59,6 +60,7 @@ TEST(ElegirEnvio, CadaOpcionLlegaASuCampo) {
   a.numeroHasta = "000200";
   a.tipoComprobante = "CE";
   a.informe = "/tmp/mi informe.csv";
+  a.vistaPrevia = true;
   const OpcionesEnvio o = ElegirEnvio(a, kOrigen, kDestino, kTipos).opciones;
   EXPECT_TRUE(o.EnLinea);
   EXPECT_FALSE(o.Reemplazar);
@@ -70,6 +72,7 @@ TEST(ElegirEnvio, CadaOpcionLlegaASuCampo) {
   EXPECT_EQ(o.NumeroHasta, "000200");
   EXPECT_EQ(o.TipoComprobante, "CE");
   EXPECT_EQ(o.rutaInforme, "/tmp/mi informe.csv");
+  EXPECT_TRUE(o.VistaPrevia);
 }
 
 struct CasoTipos {

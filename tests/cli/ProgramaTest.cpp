@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -71,6 +72,62 @@ TEST_F(Programa, TheReportGoesToTheChosenFileAndTheSummaryNamesIt) {
   EXPECT_EQ(informe.Fila("2").at("decision"), "ausente en origen");
   EXPECT_EQ(informe.Fila("3").at("resultado"), "sin marcar");
 }
+
+// --vista-previa prints every row and the counts and leaves everything as it
+// was: marks, logs, the transfer file; a report only with --informe.
+struct CasoVista {
+  const char* nombre;
+  bool enLinea;
+  bool conInforme;
+};
+
+class VistaPrevia : public Programa, public ::testing::WithParamInterface<CasoVista> {};
+
+TEST_P(VistaPrevia, PrintsEveryRowAndTheCountsAndMarksNothing) {
+  const CasoVista& c = GetParam();
+  Auditar(1, 2, "SI000001");
+  Auditar(2, 11, "EN000001");
+  Auditar(3, 12, "SA000001");
+  const std::string ruta = (inst.dir() / "vista.csv").string();
+  std::vector<std::string> extra = {"--vista-previa", "--tipos", "2,11"};
+  if (c.enLinea) extra.push_back("--en-linea");
+  if (c.conInforme) extra.insert(extra.end(), {"--informe", ruta});
+  EXPECT_EQ(Ejecutar(extra), 0) << errores.str();
+  const std::string texto = salida.str();
+  EXPECT_EQ(texto.rfind("AUDI_ID\tTIDO_COD\tTIPO\tAUDI_COD\tAUDI_OPER\tDECISION\tRESULTADO\tERROR\n", 0),
+            0u) << texto;
+  for (const char* fila : {"\n1\t2\t", "\tSI000001\tM\tsin manejador\tse enviaría\t\n2\t11\t",
+                           "\tEN000001\tM\tausente en origen\tse enviaría\t\n3\t12\t",
+                           "\tSA000001\tM\tsin marcar\tsin marcar\t\n\n",
+                           "Filas de auditoría: 3\nPor decisión:\n  sin manejador: 1\n"
+                           "  ausente en origen: 1\n  sin marcar: 1\nPor resultado:\n"
+                           "  se enviaría: 2\n  sin marcar: 1\n"})
+    EXPECT_NE(texto.find(fila), std::string::npos) << fila << "\n" << texto;
+  EXPECT_TRUE(operador.mensajes.empty()) << operador.mensajes.front();
+  {
+    auto db = inst.Compania("001");
+    fb::Transaction t(db);
+    EXPECT_EQ(t.query("select * from AUDITORIA where AUDI_ENVIO <> 'N'").size(), 0u);
+  }
+  EXPECT_TRUE(test::Informes(inst.dir()).empty());
+  EXPECT_FALSE(std::filesystem::exists(inst.dir() / "ENVIOMANUAL.TXT"));
+  EXPECT_FALSE(std::filesystem::exists(inst.dir() / "datos" / "002" / "envio.fdb"));
+  EXPECT_EQ(std::filesystem::exists(ruta), c.conInforme);
+  EXPECT_EQ(texto.find("Informe: " + ruta + "\n") != std::string::npos, c.conInforme) << texto;
+  if (c.conInforme) {
+    const auto informe = test::LeerInforme(ruta);
+    ASSERT_EQ(informe.filas.size(), 3u);
+    EXPECT_EQ(informe.Fila("2").at("decision"), "ausente en origen");
+    EXPECT_EQ(informe.Fila("2").at("resultado"), "se enviaría");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, VistaPrevia,
+                         ::testing::Values(CasoVista{"EnLinea", true, false},
+                                           CasoVista{"FueraDeLinea", false, false},
+                                           CasoVista{"EnLineaConInforme", true, true},
+                                           CasoVista{"FueraDeLineaConInforme", false, true}),
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
 
 // What the windowed program's "ARTICULOS 001 002" asks for: online, only the
 // articles, everything not sent.

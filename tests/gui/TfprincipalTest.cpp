@@ -1,6 +1,7 @@
 #include "selection/Tfprincipal.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,12 +9,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <memory>
 
 #include "access/Tfacceso.h"
 #include "fb/Transaction.h"
+#include "selection/DialogoVistaPrevia.h"
 #include "selection/EditorFecha.h"
 #include "selection/ModeloTipos.h"
 #include "selection/RejillaTipos.h"
@@ -220,6 +224,7 @@ private slots:
     QTest::newRow("prefijo vacío") << "Pref" << QByteArray("text") << QVariant("");
     QTest::newRow("Enviar") << "Enviar" << QByteArray("text") << QVariant("Enviar");
     QTest::newRow("Cancelar") << "Cancelar" << QByteArray("text") << QVariant("Cancelar");
+    QTest::newRow("Vista previa") << "VistaPrevia" << QByteArray("text") << QVariant("Vista previa");
     QTest::newRow("revisión") << "Revision" << QByteArray("text") << QVariant("Rev:2024/04/23");
     QTest::newRow("formato de fecha")
         << "Fecini" << QByteArray("displayFormat") << QVariant("yyyy/MM/dd");
@@ -473,6 +478,59 @@ private slots:
     QCOMPARE(Envio(*instalacion_, "001", 2), std::string(kFilas / 2, 'S'));
     QCOMPARE(Envio(*instalacion_, "001", 11), std::string(kFilas / 2, 'S'));
     QCOMPARE(FilasDeAuditoria(instalacion_->dir() / "datos" / "002" / "envio.fdb"), kFilas);
+  }
+
+  void laVistaPreviaNoEnviaYSuEnviarEnvia_data() {
+    QTest::addColumn<QString>("boton");
+    QTest::newRow("Cerrar") << "Cerrar";
+    QTest::newRow("Enviar") << "Enviar";
+  }
+
+  void laVistaPreviaNoEnviaYSuEnviarEnvia() {
+    QFETCH(QString, boton);
+    constexpr int kFilas = 4;
+    for (int i = 0; i < kFilas; ++i)
+      Auditar(*instalacion_, "001", i % 2 ? 2 : 11, "EN00000" + std::to_string(i));
+    AbrirYFirmar();
+    ElegirCompanias("001", "002");
+    const auto archivo = instalacion_->dir() / "datos" / "002" / "envio.fdb";
+
+    // The operator reads the dialog and presses one of its buttons.
+    int filas = -1;
+    QStringList resultados;
+    QTimer reloj;
+    reloj.setInterval(20);
+    connect(&reloj, &QTimer::timeout, this, [&] {
+      auto* dialogo = qobject_cast<DialogoVistaPrevia*>(QApplication::activeModalWidget());
+      if (!dialogo || !dialogo->isVisible()) return;
+      reloj.stop();
+      auto* tabla = dialogo->findChild<QTableWidget*>("Filas");
+      filas = tabla->rowCount();
+      for (int i = 0; i < filas; ++i)
+        resultados << tabla->item(i, DialogoVistaPrevia::kResultado)->text();
+      dialogo->findChild<QPushButton*>(boton)->click();
+    });
+    reloj.start();
+    C<QPushButton>("VistaPrevia")->click();
+    QCOMPARE(filas, kFilas);
+    QCOMPARE(resultados, QStringList(kFilas, QString::fromUtf8("se enviaría")));
+
+    if (boton == "Cerrar") {
+      QVERIFY(ventana_->isVisible());
+      QVERIFY(respondedor_->mensajes.isEmpty());
+      QCOMPARE(Envio(*instalacion_, "001", 2), std::string("NN"));
+      QCOMPARE(Envio(*instalacion_, "001", 11), std::string("NN"));
+      QVERIFY(test::Informes(instalacion_->dir()).empty());
+      QVERIFY(!std::filesystem::exists(instalacion_->dir() / "ENVIOMANUAL.TXT"));
+      QVERIFY(!std::filesystem::exists(archivo));
+      return;
+    }
+    // "Enviar" runs what was previewed.
+    QTRY_VERIFY(!ventana_->isVisible());
+    QCOMPARE(respondedor_->mensajes, QStringList{kConcluido});
+    QCOMPARE(Envio(*instalacion_, "001", 2), std::string("SS"));
+    QCOMPARE(Envio(*instalacion_, "001", 11), std::string("SS"));
+    QCOMPARE(FilasDeAuditoria(archivo), kFilas);
   }
 
   void unErrorDelEnvioDejaLaVentanaAbierta() {
