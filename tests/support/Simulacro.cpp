@@ -80,13 +80,21 @@ bool Hijo::Vivo() {
   return !terminado_;
 }
 
-bool Hijo::Esperar() {
-  const auto fin = Reloj::now() + kPlazoSimulacro;
+bool Hijo::Esperar(Reloj::duration plazo) {
+  const auto fin = Reloj::now() + plazo;
   while (Vivo()) {
     if (Reloj::now() > fin) return false;
     std::this_thread::sleep_for(kSondeo);
   }
   return true;
+}
+
+bool Hijo::Terminar(Reloj::duration plazo) {
+  if (!Vivo()) return true;
+  ::kill(pid_, SIGTERM);
+  if (Esperar(plazo)) return true;
+  Matar();
+  return false;
 }
 
 void Hijo::Matar() {

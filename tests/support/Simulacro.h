@@ -41,8 +41,11 @@ public:
 
   pid_t pid() const { return pid_; }
   bool Vivo();
-  // Waits for the end, at most kPlazoSimulacro; false when it still runs.
-  bool Esperar();
+  // Waits for the end, at most `plazo`; false when it still runs.
+  bool Esperar(std::chrono::steady_clock::duration plazo = kPlazoSimulacro);
+  // SIGTERM, then at most `plazo` for the end, then SIGKILL; true when it
+  // ended by itself.
+  bool Terminar(std::chrono::steady_clock::duration plazo);
   // SIGKILL, then reaped.
   void Matar();
   // The exit status; -1 when it did not exit by itself.
