@@ -172,6 +172,11 @@ Reloj::duration ServidorPrivado::Detener(bool* solo, Reloj::duration plazo) {
   return duracion;
 }
 
+void ServidorPrivado::Matar() {
+  if (!proceso_) throw std::logic_error("the private server is not running");
+  proceso_->Matar();
+}
+
 std::string ServidorPrivado::Texto() const {
   return "private server's output:\n" + TempDir::LeerArchivo(raiz_.path() / "firebird.salida");
 }

@@ -47,6 +47,9 @@ public:
   std::chrono::steady_clock::duration Detener(bool* solo = nullptr,
                                               std::chrono::steady_clock::duration plazo = std::chrono::seconds(15));
 
+  // SIGKILL: the server ends as in a crash, without closing a connection.
+  void Matar();
+
   // The server's own output (it logs to the shared firebird.log).
   std::string Texto() const;
 
