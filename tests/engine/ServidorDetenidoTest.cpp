@@ -27,16 +27,19 @@ using test::Consultar;
 using test::Recibo;
 using Reloj = std::chrono::steady_clock;
 
-// Receipts of the run, and the marks at the origin after which the server
-// is stopped.
+// Receipts of the run; the marks at the origin after which the server is
+// stopped; the receipt (by position) in whose middle it is stopped.
 constexpr int kRecibos = 80;
 constexpr int kMarcasAntesDeDetener = 5;
+constexpr int kReciboEnMedio = 40;
 constexpr int kPrimerNumero = 101;
 
-// The last receipt's detail row PAUSA waits until SEMAFORO has row 2 (a
-// minute at most), so that the first run cannot end before the server is
-// stopped, wherever the stop falls.
+// A detail row PAUSA first writes step 1 to LLEGADA in a transaction of its
+// own (committed, visible to the test), then waits until SEMAFORO has row 2
+// (a minute at most). The last receipt always has one, so that the first
+// run cannot end before the server is stopped, wherever the stop falls.
 void InstalarPausa(fb::Attachment& db) {
+  db.execute("create table LLEGADA (LLEG_PASO integer, LLEG_ENTR_ID integer, LLEG_ITEM integer)");
   db.execute("create table SEMAFORO (SEMA_ID integer not null primary key)");
   db.execute("create exception E_PRUEBA_PAUSA 'la prueba no abrio el paso'");
   db.execute(
@@ -45,6 +48,8 @@ void InstalarPausa(fb::Attachment& db) {
       "begin "
       "  if (new.ENDE_DETALLE = 'PAUSA') then "
       "  begin "
+      "    in autonomous transaction do "
+      "      insert into LLEGADA values (1, new.ENTR_ID, new.ENDE_ITEM); "
       "    plazo = dateadd(60 second to cast('NOW' as timestamp)); "
       "    while (not exists(select 1 from SEMAFORO where SEMA_ID = 2)) do "
       "      if (cast('NOW' as timestamp) > plazo) then exception E_PRUEBA_PAUSA; "
@@ -96,6 +101,10 @@ struct CasoDetenido {
   const char* nombre;
   bool copiaAnterior;  // the destination holds an earlier copy of every receipt
   bool matado;         // SIGKILL (a crash) instead of an orderly stop
+  // Stopped while the run is inside receipt kReciboEnMedio, its header and
+  // first detail row written and not committed; else wherever the run is
+  // once kMarcasAntesDeDetener rows are marked.
+  bool enMedio;
   // What the handler says of the lost destination: one of these, as the
   // next request of the run finds the connection.
   std::vector<std::string> mensajes;
@@ -167,8 +176,8 @@ TEST_P(ServidorDetenido, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRe
   std::vector<Recibo> origenes;
   auto origen = Abrir("datos/001/norvane.fdb");
   for (int i = 0; i < kRecibos; ++i) {
-    const bool ultimo = i == kRecibos - 1;
-    origenes.push_back(test::CrearRecibo(origen, 501 + i, kPrimerNumero + i, i + 1, 3, ultimo ? 2 : 0));
+    const bool pausa = i == kRecibos - 1 || (caso.enMedio && i == kReciboEnMedio - 1);
+    origenes.push_back(test::CrearRecibo(origen, 501 + i, kPrimerNumero + i, i + 1, 3, pausa ? 2 : 0));
     Auditar(origen, i + 1, 501 + i, kPrimerNumero + i);
   }
   std::vector<Recibo> anteriores;
@@ -183,10 +192,18 @@ TEST_P(ServidorDetenido, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRe
   int marcadasAlDetener = 0;
   {
     auto hijo = LanzarHaciaPrivado("primera");
-    const auto fin = Reloj::now() + test::kPlazoSimulacro;
-    while (hijo->Vivo() && Reloj::now() < fin && (marcadasAlDetener = Marcadas(origen)) < kMarcasAntesDeDetener)
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    ASSERT_GE(marcadasAlDetener, kMarcasAntesDeDetener) << hijo->Texto();
+    if (caso.enMedio) {
+      auto destino = AbrirDestino();
+      ASSERT_TRUE(EsperarLlegada(destino, 1, *hijo)) << hijo->Texto();
+      marcadasAlDetener = Marcadas(origen);
+      ASSERT_EQ(marcadasAlDetener, kReciboEnMedio - 1);
+    } else {
+      const auto fin = Reloj::now() + test::kPlazoSimulacro;
+      while (hijo->Vivo() && Reloj::now() < fin &&
+             (marcadasAlDetener = Marcadas(origen)) < kMarcasAntesDeDetener)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      ASSERT_GE(marcadasAlDetener, kMarcasAntesDeDetener) << hijo->Texto();
+    }
     ASSERT_TRUE(hijo->Vivo()) << hijo->Texto();
     if (caso.matado) {
       servidor_->Matar();
@@ -237,9 +254,14 @@ TEST_P(ServidorDetenido, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRe
       EXPECT_TRUE(Entero(original, copias[0])) << ::testing::PrintToString(copias[0]);
       ++sinMarcaEscritos;
     }
-    // Only the row in flight can be written and not marked.
+    // Only the row in flight can be written and not marked; one stopped
+    // before its commit is not there at all.
     EXPECT_LE(sinMarcaEscritos, 1);
     EXPECT_GE(static_cast<int>(marcadas.size()), marcadasAlDetener);
+    if (caso.enMedio) {
+      EXPECT_EQ(static_cast<int>(marcadas.size()), kReciboEnMedio - 1);
+      EXPECT_EQ(sinMarcaEscritos, 0);
+    }
     EXPECT_EQ(Envio(kRecibos), "N") << "the run ended although the server was stopped";
     EXPECT_EQ(test::Huerfanas(destino), 0);
     // The log of sent rows holds exactly the rows that are marked sent.
@@ -274,10 +296,14 @@ TEST_P(ServidorDetenido, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRe
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, ServidorDetenido,
-                         ::testing::Values(CasoDetenido{"DestinoNuevo", false, false, kApagado},
-                                           CasoDetenido{"DestinoReemplazo", true, false, kApagado},
-                                           CasoDetenido{"DestinoNuevoMatado", false, true, kCaido},
-                                           CasoDetenido{"DestinoReemplazoMatado", true, true, kCaido}),
+                         ::testing::Values(CasoDetenido{"DestinoNuevo", false, false, false, kApagado},
+                                           CasoDetenido{"DestinoReemplazo", true, false, false, kApagado},
+                                           CasoDetenido{"DestinoNuevoMatado", false, true, false, kCaido},
+                                           CasoDetenido{"DestinoReemplazoMatado", true, true, false, kCaido},
+                                           CasoDetenido{"EnMedioNuevo", false, false, true, kApagado},
+                                           CasoDetenido{"EnMedioReemplazo", true, false, true, kApagado},
+                                           CasoDetenido{"EnMedioNuevoMatado", false, true, true, kCaido},
+                                           CasoDetenido{"EnMedioReemplazoMatado", true, true, true, kCaido}),
                          [](const ::testing::TestParamInfo<CasoDetenido>& caso) {
                            return std::string(caso.param.nombre);
                          });
