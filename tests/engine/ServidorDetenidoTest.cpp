@@ -28,10 +28,10 @@ using test::Recibo;
 using Reloj = std::chrono::steady_clock;
 
 // Receipts of the run; the marks at the origin after which the server is
-// stopped; the receipt (by position) in whose middle it is stopped.
+// stopped; the receipt (by position) at which it is stopped.
 constexpr int kRecibos = 80;
 constexpr int kMarcasAntesDeDetener = 5;
-constexpr int kReciboEnMedio = 40;
+constexpr int kReciboDetenido = 40;
 constexpr int kPrimerNumero = 101;
 
 // A detail row PAUSA first writes step 1 to LLEGADA in a transaction of its
@@ -97,21 +97,28 @@ std::vector<std::string> Registradas(const std::string& log) {
   return ids;
 }
 
+// Where the run is when the destination server goes.
+enum class Punto {
+  // Wherever it is once kMarcasAntesDeDetener rows are marked.
+  TrasMarcas,
+  // Inside receipt kReciboDetenido: its header and first detail row written,
+  // not committed.
+  EnMedio,
+  // Receipt kReciboDetenido committed at the destination, its mark waiting
+  // for an origin row that the test holds (let go once the server is gone).
+  TrasConfirmar,
+};
+
 struct CasoDetenido {
   const char* nombre;
   bool copiaAnterior;  // the destination holds an earlier copy of every receipt
   bool matado;         // SIGKILL (a crash) instead of an orderly stop
-  // Stopped while the run is inside receipt kReciboEnMedio, its header and
-  // first detail row written and not committed; else wherever the run is
-  // once kMarcasAntesDeDetener rows are marked.
-  bool enMedio;
-  // What the handler says of the lost destination: one of these, as the
-  // next request of the run finds the connection.
-  std::vector<std::string> mensajes;
+  Punto punto;
 };
 
-// An orderly stop ends the program's attachment; a killed server leaves a
-// connection that breaks on the next request's write or read.
+// What the handler says of the lost destination. An orderly stop ends the
+// program's attachment; a killed server leaves a connection that breaks on
+// the next request's write or read.
 const std::vector<std::string> kApagado{"Se presento el siguiente error: connection shutdown"};
 const std::vector<std::string> kCaido{"Se presento el siguiente error: Error writing data to the connection.",
                                       "Se presento el siguiente error: Error reading data from the connection."};
@@ -120,6 +127,17 @@ bool DiceAlguno(const std::string& texto, const std::vector<std::string>& mensaj
   for (const auto& m : mensajes)
     if (texto.find(m) != std::string::npos) return true;
   return false;
+}
+
+// The messages that fit how the server ended and where the run was: an
+// orderly stop answers a request in flight with the attachment's end; a
+// connection closed while the run waited elsewhere breaks as a killed one.
+std::vector<std::string> Esperados(bool apagado, Punto punto) {
+  if (!apagado || punto == Punto::TrasConfirmar) return kCaido;
+  if (punto == Punto::EnMedio) return kApagado;
+  std::vector<std::string> cualquiera = kApagado;
+  cualquiera.insert(cualquiera.end(), kCaido.begin(), kCaido.end());
+  return cualquiera;
 }
 
 void PrintTo(const CasoDetenido& c, std::ostream* out) { *out << c.nombre; }
@@ -176,7 +194,7 @@ TEST_P(ServidorDetenido, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRe
   std::vector<Recibo> origenes;
   auto origen = Abrir("datos/001/norvane.fdb");
   for (int i = 0; i < kRecibos; ++i) {
-    const bool pausa = i == kRecibos - 1 || (caso.enMedio && i == kReciboEnMedio - 1);
+    const bool pausa = i == kRecibos - 1 || (caso.punto == Punto::EnMedio && i == kReciboDetenido - 1);
     origenes.push_back(test::CrearRecibo(origen, 501 + i, kPrimerNumero + i, i + 1, 3, pausa ? 2 : 0));
     Auditar(origen, i + 1, 501 + i, kPrimerNumero + i);
   }
@@ -190,13 +208,33 @@ TEST_P(ServidorDetenido, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRe
   }
 
   int marcadasAlDetener = 0;
+  bool apagado = false;  // the server ended by its own orderly stop
   {
+    auto retenida = Abrir("datos/001/norvane.fdb");
+    std::optional<fb::Transaction> retencion;
+    if (caso.punto == Punto::TrasConfirmar) {
+      retencion.emplace(retenida, fb::Isolation::ReadCommitted);
+      retencion->execute("update AUDITORIA set AUDI_ENVIO = AUDI_ENVIO where AUDI_ID = ?", {kReciboDetenido});
+    }
     auto hijo = LanzarHaciaPrivado("primera");
-    if (caso.enMedio) {
+    if (caso.punto == Punto::EnMedio) {
       auto destino = AbrirDestino();
       ASSERT_TRUE(EsperarLlegada(destino, 1, *hijo)) << hijo->Texto();
       marcadasAlDetener = Marcadas(origen);
-      ASSERT_EQ(marcadasAlDetener, kReciboEnMedio - 1);
+      ASSERT_EQ(marcadasAlDetener, kReciboDetenido - 1);
+    } else if (caso.punto == Punto::TrasConfirmar) {
+      auto destino = AbrirDestino();
+      const auto& original = origenes[kReciboDetenido - 1];
+      const auto fin = Reloj::now() + test::kPlazoSimulacro;
+      auto confirmado = [&] {
+        const auto copias = test::CopiasRecibo(destino, kPrimerNumero + kReciboDetenido - 1);
+        return copias.size() == 1 && Entero(original, copias[0]);
+      };
+      while (hijo->Vivo() && Reloj::now() < fin && !confirmado())
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      ASSERT_TRUE(confirmado()) << hijo->Texto();
+      marcadasAlDetener = Marcadas(origen);
+      ASSERT_EQ(marcadasAlDetener, kReciboDetenido - 1);
     } else {
       const auto fin = Reloj::now() + test::kPlazoSimulacro;
       while (hijo->Vivo() && Reloj::now() < fin &&
@@ -209,15 +247,18 @@ TEST_P(ServidorDetenido, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRe
       servidor_->Matar();
       std::cout << "[ stopped  ] the destination server killed after " << marcadasAlDetener << " marks\n";
     } else {
-      bool solo = false;
-      const auto duracion = servidor_->Detener(&solo);
+      const auto duracion = servidor_->Detener(&apagado);
       std::cout << "[ stopped  ] the destination server after " << marcadasAlDetener << " marks, ended "
-                << (solo ? "by itself" : "by SIGKILL") << " in "
+                << (apagado ? "by itself" : "by SIGKILL") << " in "
                 << std::chrono::duration_cast<std::chrono::milliseconds>(duracion).count() << " ms\n";
     }
+    // The mark that waited goes through: the row was committed before the
+    // server went.
+    if (retencion) retencion->rollback();
     ASSERT_TRUE(hijo->Esperar()) << hijo->Texto();
     EXPECT_EQ(hijo->Salida(), 1) << hijo->Texto();
-    EXPECT_TRUE(DiceAlguno(hijo->Texto(), caso.mensajes)) << hijo->Texto();
+    // A server that did not end by itself within the bound was killed.
+    EXPECT_TRUE(DiceAlguno(hijo->Texto(), Esperados(apagado, caso.punto))) << hijo->Texto();
     EXPECT_EQ(hijo->Texto().find("Proceso de envio de información concluído."), std::string::npos)
         << hijo->Texto();
     // A stopped server is no refused row: nothing is logged as failed.
@@ -258,8 +299,11 @@ TEST_P(ServidorDetenido, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRe
     // before its commit is not there at all.
     EXPECT_LE(sinMarcaEscritos, 1);
     EXPECT_GE(static_cast<int>(marcadas.size()), marcadasAlDetener);
-    if (caso.enMedio) {
-      EXPECT_EQ(static_cast<int>(marcadas.size()), kReciboEnMedio - 1);
+    if (caso.punto == Punto::EnMedio) {
+      EXPECT_EQ(static_cast<int>(marcadas.size()), kReciboDetenido - 1);
+      EXPECT_EQ(sinMarcaEscritos, 0);
+    } else if (caso.punto == Punto::TrasConfirmar) {
+      EXPECT_EQ(static_cast<int>(marcadas.size()), kReciboDetenido);
       EXPECT_EQ(sinMarcaEscritos, 0);
     }
     EXPECT_EQ(Envio(kRecibos), "N") << "the run ended although the server was stopped";
@@ -296,14 +340,19 @@ TEST_P(ServidorDetenido, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRe
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, ServidorDetenido,
-                         ::testing::Values(CasoDetenido{"DestinoNuevo", false, false, false, kApagado},
-                                           CasoDetenido{"DestinoReemplazo", true, false, false, kApagado},
-                                           CasoDetenido{"DestinoNuevoMatado", false, true, false, kCaido},
-                                           CasoDetenido{"DestinoReemplazoMatado", true, true, false, kCaido},
-                                           CasoDetenido{"EnMedioNuevo", false, false, true, kApagado},
-                                           CasoDetenido{"EnMedioReemplazo", true, false, true, kApagado},
-                                           CasoDetenido{"EnMedioNuevoMatado", false, true, true, kCaido},
-                                           CasoDetenido{"EnMedioReemplazoMatado", true, true, true, kCaido}),
+                         ::testing::Values(
+                             CasoDetenido{"DestinoNuevo", false, false, Punto::TrasMarcas},
+                             CasoDetenido{"DestinoReemplazo", true, false, Punto::TrasMarcas},
+                             CasoDetenido{"DestinoNuevoMatado", false, true, Punto::TrasMarcas},
+                             CasoDetenido{"DestinoReemplazoMatado", true, true, Punto::TrasMarcas},
+                             CasoDetenido{"EnMedioNuevo", false, false, Punto::EnMedio},
+                             CasoDetenido{"EnMedioReemplazo", true, false, Punto::EnMedio},
+                             CasoDetenido{"EnMedioNuevoMatado", false, true, Punto::EnMedio},
+                             CasoDetenido{"EnMedioReemplazoMatado", true, true, Punto::EnMedio},
+                             CasoDetenido{"TrasConfirmarNuevo", false, false, Punto::TrasConfirmar},
+                             CasoDetenido{"TrasConfirmarReemplazo", true, false, Punto::TrasConfirmar},
+                             CasoDetenido{"TrasConfirmarNuevoMatado", false, true, Punto::TrasConfirmar},
+                             CasoDetenido{"TrasConfirmarReemplazoMatado", true, true, Punto::TrasConfirmar}),
                          [](const ::testing::TestParamInfo<CasoDetenido>& caso) {
                            return std::string(caso.param.nombre);
                          });

@@ -68,6 +68,21 @@ std::string Clave(const std::string& linea) {
   return linea.substr(inicio, fin - inicio);
 }
 
+// The shared server may be writing the file (a test script creating its
+// user): two copies in a row that are equal are a state it committed.
+void CopiarEstable(const fs::path& origen, const fs::path& copia) {
+  const fs::path segunda = copia.string() + ".control";
+  for (int intento = 0; intento < 20; ++intento) {
+    fs::copy_file(origen, copia, fs::copy_options::overwrite_existing);
+    fs::copy_file(origen, segunda, fs::copy_options::overwrite_existing);
+    const bool iguales = TempDir::LeerArchivo(copia) == TempDir::LeerArchivo(segunda);
+    fs::remove(segunda);
+    if (iguales) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  throw std::runtime_error("no stable copy of " + origen.string());
+}
+
 }  // namespace
 
 bool ServidorPrivado::Disponible() {
@@ -88,7 +103,7 @@ ServidorPrivado::ServidorPrivado() {
   fs::create_directories(raiz_.path() / "temporal");
   // A copy, so that the test user exists and the shared server's file is
   // never opened by a second server.
-  fs::copy_file(kSeguridad, raiz_.path() / "security3.fdb");
+  CopiarEstable(kSeguridad, raiz_.path() / "security3.fdb");
   fs::permissions(raiz_.path() / "security3.fdb", fs::perms::owner_read | fs::perms::owner_write |
                                                       fs::perms::group_read | fs::perms::group_write);
   fs::permissions(raiz_.path(), fs::perms::all);

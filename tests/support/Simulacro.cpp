@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,6 +61,8 @@ Hijo::Hijo(const std::string& programa, const std::vector<std::string>& argument
     ::dup2(archivo, STDOUT_FILENO);
     ::dup2(archivo, STDERR_FILENO);
     ::close_range(3, ~0U, 0);  // the test's own connections stay with the test
+    // A test that dies takes its programs and servers with it.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     ::execve(argv[0], argv.data(), envp.data());
     ::_exit(127);
   }
