@@ -140,6 +140,10 @@ void ServidorPrivado::Configurar() {
       continue;
     conf << linea << '\n';
   }
+  // SecurityDatabase's default names the installed file itself, so the
+  // alias in databases.conf alone would not keep the two servers apart (the
+  // second to open a file is refused: "Database already opened with engine
+  // instance, incompatible with current").
   conf << "RemoteServicePort = " << puerto_ << '\n'
        << "RemoteBindAddress = localhost\n"
        << "SecurityDatabase = " << (raiz_.path() / "security3.fdb").string() << '\n';

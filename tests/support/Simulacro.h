@@ -28,7 +28,9 @@ inline constexpr auto kPlazoSimulacro = std::chrono::seconds(60);
 
 // A program as a child process (fork + exec): standard input from /dev/null,
 // output and errors into one file. A child still running when the object
-// goes away is killed and reaped.
+// goes away is killed and reaped; one still running when the test process
+// dies is killed (the Firebird client catches SIGTERM, so a test told to
+// stop may end without its destructors).
 class Hijo {
 public:
   // `variables` ("NOMBRE=valor") replace those of the same name in the
