@@ -247,6 +247,9 @@ TEST_P(ServidorDetenido, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRe
       servidor_->Matar();
       std::cout << "[ stopped  ] the destination server killed after " << marcadasAlDetener << " marks\n";
     } else {
+      // An orderly stop either ends the run's attachment at once or lets
+      // the run go on (the server's choice); one that has not ended within
+      // the fixture's bound is killed.
       const auto duracion = servidor_->Detener(&apagado);
       std::cout << "[ stopped  ] the destination server after " << marcadasAlDetener << " marks, ended "
                 << (apagado ? "by itself" : "by SIGKILL") << " in "
