@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,6 +61,8 @@ Hijo::Hijo(const std::string& programa, const std::vector<std::string>& argument
     ::dup2(archivo, STDOUT_FILENO);
     ::dup2(archivo, STDERR_FILENO);
     ::close_range(3, ~0U, 0);  // the test's own connections stay with the test
+    // A test that dies takes its programs and servers with it.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     ::execve(argv[0], argv.data(), envp.data());
     ::_exit(127);
   }
@@ -80,13 +83,21 @@ bool Hijo::Vivo() {
   return !terminado_;
 }
 
-bool Hijo::Esperar() {
-  const auto fin = Reloj::now() + kPlazoSimulacro;
+bool Hijo::Esperar(Reloj::duration plazo) {
+  const auto fin = Reloj::now() + plazo;
   while (Vivo()) {
     if (Reloj::now() > fin) return false;
     std::this_thread::sleep_for(kSondeo);
   }
   return true;
+}
+
+bool Hijo::Terminar(Reloj::duration plazo) {
+  if (!Vivo()) return true;
+  ::kill(pid_, SIGTERM);
+  if (Esperar(plazo)) return true;
+  Matar();
+  return false;
 }
 
 void Hijo::Matar() {

@@ -28,7 +28,9 @@ inline constexpr auto kPlazoSimulacro = std::chrono::seconds(60);
 
 // A program as a child process (fork + exec): standard input from /dev/null,
 // output and errors into one file. A child still running when the object
-// goes away is killed and reaped.
+// goes away is killed and reaped; one still running when the test process
+// dies is killed (the Firebird client catches SIGTERM, so a test told to
+// stop may end without its destructors).
 class Hijo {
 public:
   // `variables` ("NOMBRE=valor") replace those of the same name in the
@@ -41,8 +43,11 @@ public:
 
   pid_t pid() const { return pid_; }
   bool Vivo();
-  // Waits for the end, at most kPlazoSimulacro; false when it still runs.
-  bool Esperar();
+  // Waits for the end, at most `plazo`; false when it still runs.
+  bool Esperar(std::chrono::steady_clock::duration plazo = kPlazoSimulacro);
+  // SIGTERM, then at most `plazo` for the end, then SIGKILL; true when it
+  // ended by itself.
+  bool Terminar(std::chrono::steady_clock::duration plazo);
   // SIGKILL, then reaped.
   void Matar();
   // The exit status; -1 when it did not exit by itself.
