@@ -20,6 +20,7 @@ const char* const kUso =
     "                       [--tipos N,N,...]\n"
     "                       [--prefijo X] [--numero-desde N] [--numero-hasta N]\n"
     "                       [--tipo-comprobante T] [--espera-bloqueo SEGUNDOS]\n"
+    "                       [--traza ARCHIVO]\n"
     "  --en-linea          escribe en la compañía destino; si no, prepara el archivo\n"
     "                      de envío (\"Fuera de línea (preparar archivo)\")\n"
     "  --omitir            omite los documentos que ya existen en el destino;\n"
@@ -30,6 +31,8 @@ const char* const kUso =
     "  --espera-bloqueo    segundos (1 a 32767) que una fila espera a otra conexión\n"
     "                      que la tiene bloqueada; la escritura que se cansa de\n"
     "                      esperar falla y el envío sigue. Sin ella, espera siempre\n"
+    "  --traza             escribe en ARCHIVO cada sentencia enviada al origen y al\n"
+    "                      destino, en orden, con sus parámetros y transacciones\n"
     "  --version           muestra la versión del programa\n"
     "Requiere la instalación: sin el archivo de ajustes con su directorio no envía\n"
     "nada ni escribe nada.\n"
@@ -106,7 +109,7 @@ std::string EsperaBloqueo(Argumentos& a, std::string_view, const std::string& va
   return {};
 }
 
-const std::array<Opcion, 16> kOpciones{{
+const std::array<Opcion, 17> kOpciones{{
     {"servidor-origen", true, &Texto<&Argumentos::servidorOrigen>},
     {"usuario-origen", true, &Texto<&Argumentos::usuarioOrigen>},
     {"servidor-destino", true, &TextoOpcional<&Argumentos::servidorDestino>},
@@ -123,6 +126,7 @@ const std::array<Opcion, 16> kOpciones{{
     {"numero-hasta", true, &Texto<&Argumentos::numeroHasta>},
     {"tipo-comprobante", true, &Texto<&Argumentos::tipoComprobante>},
     {"espera-bloqueo", true, &EsperaBloqueo},
+    {"traza", true, &Texto<&Argumentos::traza>},
 }};
 
 constexpr std::array<std::string_view, 4> kObligatorias{

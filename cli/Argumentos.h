@@ -26,6 +26,7 @@ struct Argumentos {
   std::string numeroHasta;
   std::string tipoComprobante;
   std::optional<int> esperaBloqueo;  // omitted: a locked row is waited for as long as it takes
+  std::string traza;  // empty: no trace of the statements sent
 
   // The destination server, the origin's when omitted.
   const std::string& ServidorDestino() const {
