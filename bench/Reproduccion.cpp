@@ -90,18 +90,42 @@ void Llamar(const fb::TraceEvent& e, ResultadoReproduccion& r, F&& f) {
   if (e.failed) ++r.divergencias;
 }
 
+// The texts that the trace sends more than once on one attachment: those
+// are kept prepared; a text sent once is prepared, used and freed, as
+// keeping thousands of one-off statements would cost the server more than
+// preparing them.
+std::unordered_set<std::string> TextosRepetidos(const std::string& traza, ResultadoReproduccion& r) {
+  Lector lector(traza, r);
+  std::unordered_map<std::uint64_t, std::string> claves;
+  std::unordered_map<std::string, int> usos;
+  while (auto e = lector.Siguiente()) {
+    if (e->kind == Kind::Prepare)
+      claves[e->statement] = std::to_string(e->attachment) + '\0' + e->text;
+    else if (e->kind == Kind::Execute || e->kind == Kind::Open)
+      ++usos[claves.at(e->statement)];
+  }
+  std::unordered_set<std::string> repetidos;
+  for (const auto& [clave, n] : usos)
+    if (n > 1) repetidos.insert(clave);
+  return repetidos;
+}
+
 }  // namespace
 
 ResultadoReproduccion Reproducir(const std::string& traza, const std::string& clave,
                                  const std::string& baseDestino) {
   ResultadoReproduccion r;
+  const auto repetidos = TextosRepetidos(traza, r);
   Lector lector(traza, r);
+  // Statements of texts sent once, by the trace's statement number.
+  std::unordered_map<std::uint64_t, std::unique_ptr<Preparadas::Entrada>> unicas;
   std::unordered_map<std::uint64_t, std::unique_ptr<Conexion>> conexiones;
   std::unordered_map<std::uint64_t, std::pair<fb::Transaction, Conexion*>> transacciones;
   std::unordered_map<std::uint64_t, std::pair<Conexion*, std::string>> sentencias;
   struct Abierto {
     fb::Cursor cursor;
     Preparadas::Entrada* entrada;
+    std::unique_ptr<Preparadas::Entrada> unica;  // a text sent once
   };
   std::unordered_map<std::uint64_t, Abierto> cursores;
   // Writes to the destination wait for their transaction's commit to count.
@@ -165,9 +189,16 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
       case Kind::Prepare: {
         Conexion* c = conexiones.at(e.attachment).get();
         sentencias[e.statement] = {c, e.text};
-        // Prepared once per text: only the first prepare of a text reaches the server.
-        if (!c->preparadas.porTexto.contains(e.text)) {
-          auto& [t, _] = transaccion(e.transaction);
+        auto& [t, _] = transaccion(e.transaction);
+        if (!repetidos.contains(std::to_string(e.attachment) + '\0' + e.text)) {
+          Llamar(e, r, [&] {
+            auto u = std::make_unique<Preparadas::Entrada>();
+            u->sentencia = std::make_unique<fb::Statement>(t, e.text);
+            ++r.textos;
+            unicas[e.statement] = std::move(u);
+          });
+        } else if (!c->preparadas.porTexto.contains(e.text)) {
+          // Prepared once per text: only the first prepare of a text reaches the server.
           Llamar(e, r, [&] { c->preparadas.Libre(e.text, t, r); });
         }
         break;
@@ -177,8 +208,11 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
         auto& [t, _] = transaccion(e.transaction);
         std::uint64_t afectadas = 0;
         ++r.sentencias;
+        auto unica = unicas.extract(e.statement);
         Llamar(e, r, [&] {
-          afectadas = c->preparadas.Libre(texto, t, r).sentencia->execute(t, e.params);
+          fb::Statement& s =
+              unica ? *unica.mapped()->sentencia : *c->preparadas.Libre(texto, t, r).sentencia;
+          afectadas = s.execute(t, e.params);
         });
         if (!e.failed && afectadas != e.count) ++r.divergencias;
         if (!e.failed && c->base == baseDestino && CambiaFilas(texto))
@@ -189,9 +223,16 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
         auto& [c, texto] = sentencias.at(e.statement);
         auto& [t, _] = transaccion(e.transaction);
         ++r.sentencias;
+        auto unica = unicas.extract(e.statement);
         Llamar(e, r, [&] {
+          if (unica) {
+            Preparadas::Entrada* entrada = unica.mapped().get();
+            cursores.emplace(e.cursor, Abierto{entrada->sentencia->open(t, e.params), entrada,
+                                               std::move(unica.mapped())});
+            return;
+          }
           Preparadas::Entrada& entrada = c->preparadas.Libre(texto, t, r);
-          cursores.emplace(e.cursor, Abierto{entrada.sentencia->open(t, e.params), &entrada});
+          cursores.emplace(e.cursor, Abierto{entrada.sentencia->open(t, e.params), &entrada, nullptr});
           entrada.ocupada = true;
         });
         break;
@@ -220,10 +261,12 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
     }
   }
   cursores.clear();
+  unicas.clear();
   transacciones.clear();
   conexiones.clear();
   return r;
 }
+
 
 ResultadoReproduccion CopiaMasiva(const std::string& traza, const std::string& clave,
                                   const std::string& baseDestino) {
@@ -240,6 +283,7 @@ ResultadoReproduccion CopiaMasiva(const std::string& traza, const std::string& c
   };
   std::unordered_map<std::uint64_t, Pendiente> pendientes;
   std::vector<std::uint64_t> confirmadas;  // event numbers, in order
+  std::unordered_map<std::string, int> usos;
   {
     Lector lector(traza, r);
     std::uint64_t numero = 0;
@@ -263,6 +307,7 @@ ResultadoReproduccion CopiaMasiva(const std::string& traza, const std::string& c
         case Kind::Execute: {
           if (e.failed || !transaccionesDestino.contains(e.transaction)) break;
           const std::string& texto = textos.at(e.statement);
+          ++usos[texto];
           Pendiente& p = pendientes[e.transaction];
           if (texto.starts_with("SAVEPOINT "))
             p.puntos.push_back(p.escrituras.size());
@@ -305,8 +350,14 @@ ResultadoReproduccion CopiaMasiva(const std::string& traza, const std::string& c
     ++siguiente;
     const std::string& texto = textos.at(evento->statement);
     ++r.sentencias;
-    const std::uint64_t afectadas =
-        preparadas.Libre(texto, t, r).sentencia->execute(t, evento->params);
+    std::uint64_t afectadas = 0;
+    if (usos[texto] > 1) {
+      afectadas = preparadas.Libre(texto, t, r).sentencia->execute(t, evento->params);
+    } else {  // a text sent once is not kept prepared
+      fb::Statement s(t, texto);
+      ++r.textos;
+      afectadas = s.execute(t, evento->params);
+    }
     if (afectadas != evento->count) ++r.divergencias;
     if (CambiaFilas(texto)) r.filasDestino += afectadas;
   }
