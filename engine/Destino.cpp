@@ -62,7 +62,7 @@ fb::Transaction& Destino::Actual(std::optional<fb::Transaction>& propia) {
 Destino::Resultado Destino::Consultar(std::string_view select) {
   std::optional<fb::Transaction> propia;
   fb::Transaction& t = Actual(propia);
-  fb::Statement sentencia(t, select);
+  fb::Statement& sentencia = consultas_.Preparada(t, select);
   Resultado r{sentencia.columns(), sentencia.open(t).fetchAll()};
   if (propia) propia->commit();
   return r;
@@ -80,7 +80,8 @@ const fb::Columns& Destino::Estructura(const std::string& select) {
 
 void Destino::Ejecutar(std::string_view sentencia) {
   std::optional<fb::Transaction> propia;
-  Actual(propia).execute(sentencia);
+  fb::Transaction& t = Actual(propia);
+  consultas_.Preparada(t, sentencia).execute(t);
   if (propia) propia->commit();
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/CacheSentencias.h"
 #include "fb/Attachment.h"
 #include "fb/Column.h"
 #include "fb/Statement.h"
@@ -91,6 +92,7 @@ private:
   fb::Attachment conexion_;
   std::optional<int> esperaBloqueo_;
   std::optional<fb::Transaction> fila_;
+  CacheSentencias consultas_;  // reads and single statements, by their text
   std::map<std::string, std::vector<std::string>> claves_;
   std::map<std::string, fb::Columns> estructuras_;
   std::map<std::string, std::unique_ptr<fb::Statement>> preparadas_;

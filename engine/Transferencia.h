@@ -1,11 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/Bitacora.h"
 #include "engine/Despacho.h"
+#include "engine/FilasEnDisco.h"
 #include "engine/Opciones.h"
 
 namespace norvane {
@@ -78,7 +80,13 @@ private:
   const Despacho despacho_;  // a copy: callers may pass a temporary
   Bitacora bitacora_;
   ResumenEnvio resumen_;
-  std::vector<Pendiente> pendientes_;
+  // Offline, the rows sent whose marks wait for the finish, kept on disk:
+  // one per audit row of the file.
+  std::optional<FilasEnDisco> pendientes_;
+  void Guardar(const Pendiente& pendiente);
+  // Calls `f` with each kept row, in the order they were sent.
+  template <class F>
+  void RecorrerPendientes(F&& f);
 };
 
 }  // namespace norvane
