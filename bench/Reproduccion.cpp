@@ -25,6 +25,9 @@ namespace {
 using Reloj = std::chrono::steady_clock;
 using Kind = fb::TraceEvent::Kind;
 
+// Statements kept prepared per attachment, as many as the engine keeps.
+constexpr std::size_t kCapacidad = 128;
+
 // Reads the trace and keeps count of the time spent on the file.
 class Lector {
 public:
@@ -51,24 +54,58 @@ bool CambiaFilas(const std::string& texto) {
   return empieza("INSERT") || empieza("UPDATE") || empieza("DELETE");
 }
 
-// A statement prepared once per text on one attachment; a text whose
-// statement has a cursor open gets a second statement for the next cursor.
+// Statements prepared on one attachment, by text; a text whose statement
+// has a cursor open gets a second statement for the next cursor. At most
+// `capacidad` are kept, the least recently used going first: the server's
+// cost of every transaction grows with the statements an attachment keeps
+// (a replay that kept every repeated text of a run prepared took three times
+// as long as the run), so keeping them all would not be a floor.
 struct Preparadas {
   struct Entrada {
     std::unique_ptr<fb::Statement> sentencia;
     bool ocupada = false;
+    std::uint64_t uso = 0;
   };
   std::map<std::string, std::vector<std::unique_ptr<Entrada>>> porTexto;
+  std::size_t capacidad = kCapacidad;
+  std::size_t cantidad = 0;
+  std::uint64_t reloj = 0;
 
   Entrada& Libre(const std::string& texto, fb::Transaction& t, ResultadoReproduccion& r) {
     auto& lista = porTexto[texto];
     for (auto& e : lista)
-      if (!e->ocupada) return *e;
+      if (!e->ocupada) {
+        e->uso = ++reloj;
+        return *e;
+      }
     auto e = std::make_unique<Entrada>();
     e->sentencia = std::make_unique<fb::Statement>(t, texto);
+    e->uso = ++reloj;
     ++r.textos;
+    Entrada& nueva = *e;
     lista.push_back(std::move(e));
-    return *lista.back();
+    if (++cantidad > capacidad) Desalojar(&nueva);
+    return nueva;
+  }
+
+  // Frees the least recently used statement without a cursor open.
+  void Desalojar(const Entrada* salvo) {
+    auto lista = porTexto.end();
+    std::size_t posicion = 0;
+    std::uint64_t menor = UINT64_MAX;
+    for (auto it = porTexto.begin(); it != porTexto.end(); ++it) {
+      auto& entradas = it->second;
+      for (std::size_t i = 0; i < entradas.size(); ++i)
+        if (!entradas[i]->ocupada && entradas[i].get() != salvo && entradas[i]->uso < menor) {
+          menor = entradas[i]->uso;
+          lista = it;
+          posicion = i;
+        }
+    }
+    if (lista == porTexto.end()) return;
+    lista->second.erase(lista->second.begin() + static_cast<std::ptrdiff_t>(posicion));
+    if (lista->second.empty()) porTexto.erase(lista);
+    --cantidad;
   }
 };
 
@@ -197,7 +234,7 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
             ++r.textos;
             unicas[e.statement] = std::move(u);
           });
-        } else if (!c->preparadas.porTexto.contains(e.text)) {
+        } else if (c->preparadas.porTexto[e.text].empty()) {
           // Prepared once per text: only the first prepare of a text reaches the server.
           Llamar(e, r, [&] { c->preparadas.Libre(e.text, t, r); });
         }

@@ -33,12 +33,12 @@ TAMANOS=${TAMANOS:-"500 2000 10000"}
 CORRIDAS=${CORRIDAS:-3}
 CORRIDAS_GRANDE=${CORRIDAS_GRANDE:-1}
 GRANDES=${GRANDES:-"10000"}
-FW_ON=${FW_ON:-"500 2000"}
+FW_ON=${FW_ON-"500 2000"}
 MODOS=${MODOS:-"linea fuera servidor"}
 BUILD=${BUILD:-$raiz/build-rel}
 TRABAJO=${TRABAJO:-/tmp/norvane-bench-run}
 SALIDA=${SALIDA:-$raiz/docs}
-CLI_ANTES=${CLI_ANTES:-}
+CLI_ANTES=${CLI_ANTES-}
 
 if ! command -v gnuplot >/dev/null; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y gnuplot-nox >/dev/null
@@ -66,7 +66,7 @@ chmod 777 "$TRABAJO"
 crudo=$TRABAJO/crudo.csv
 echo "documentos,modo,escrituras_forzadas,version,medida,corrida,segundos,memoria_kb,filas_auditoria,filas_destino" >"$crudo"
 
-mediana() { sort -g | awk '{v[NR]=$1} END {if (NR%2) print v[(NR+1)/2]; else print (v[NR/2]+v[NR/2+1])/2}'; }
+mediana() { sort -g | awk '{v[NR]=$1} END {if (NR == 0) exit; if (NR%2) print v[(NR+1)/2]; else print (v[NR/2]+v[NR/2+1])/2}'; }
 
 # Puts a fresh copy of the installation in $inst.
 restaurar() {
