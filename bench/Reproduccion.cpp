@@ -25,8 +25,8 @@ namespace {
 using Reloj = std::chrono::steady_clock;
 using Kind = fb::TraceEvent::Kind;
 
-// Statements kept prepared per attachment, as many as the engine keeps.
-constexpr std::size_t kCapacidad = 128;
+// Statements kept prepared per attachment.
+constexpr std::size_t kCapacidad = 32;
 
 // Reads the trace and keeps count of the time spent on the file.
 class Lector {

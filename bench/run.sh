@@ -26,6 +26,8 @@
 #                             run over the same copies ("antes" rows)
 #   TRABAJO=/tmp/norvane-bench-run   scratch directory
 #   SALIDA=docs               where bench.csv and bench.png go
+#   SOLO_TABLA=1              only the table and the plot, from the figures
+#                             already in $TRABAJO/crudo.csv
 set -euo pipefail
 
 raiz=$(cd "$(dirname "$0")/.." && pwd)
@@ -60,10 +62,11 @@ USUARIO=${NORVANE_TEST_USUARIO:-NORVANE}
 CLAVE=${NORVANE_TEST_CLAVE:-norvane2024}
 export NORVANE_CLAVE_ORIGEN=$CLAVE NORVANE_CLAVE_DESTINO=$CLAVE NORVANE_CLAVE=$CLAVE
 
+crudo=$TRABAJO/crudo.csv
+if [[ -z ${SOLO_TABLA-} ]]; then
 rm -rf "$TRABAJO"
 mkdir -p "$TRABAJO" "$SALIDA"
 chmod 777 "$TRABAJO"
-crudo=$TRABAJO/crudo.csv
 echo "documentos,modo,escrituras_forzadas,version,medida,corrida,segundos,memoria_kb,filas_auditoria,filas_destino" >"$crudo"
 
 mediana() { sort -g | awk '{v[NR]=$1} END {if (NR == 0) exit; if (NR%2) print v[(NR+1)/2]; else print (v[NR/2]+v[NR/2+1])/2}'; }
@@ -148,6 +151,7 @@ for n in $TAMANOS; do
   done
   rm -rf "$base"
 done
+fi
 
 # The table: medians per size, kind of run, forced writes and version.
 tabla=$SALIDA/bench.csv
