@@ -76,6 +76,9 @@ restaurar() {
   rm -rf "$inst"
   cp -a "$plantilla" "$inst"
   chmod -R a+rwX "$inst"
+  # The settings name the copy's own directory: the logs and the offline
+  # transfer file belong to it.
+  printf '[General]\nDirectorio=%s\n' "$inst" >"$inst/Lumo/NorvaneERP2024.conf"
 }
 
 # The headless program over $inst; appends one line to the raw figures.
