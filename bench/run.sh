@@ -63,13 +63,13 @@ CLAVE=${NORVANE_TEST_CLAVE:-norvane2024}
 export NORVANE_CLAVE_ORIGEN=$CLAVE NORVANE_CLAVE_DESTINO=$CLAVE NORVANE_CLAVE=$CLAVE
 
 crudo=$TRABAJO/crudo.csv
+mediana() { sort -g | awk '{v[NR]=$1} END {if (NR == 0) exit; if (NR%2) print v[(NR+1)/2]; else print (v[NR/2]+v[NR/2+1])/2}'; }
 if [[ -z ${SOLO_TABLA-} ]]; then
 rm -rf "$TRABAJO"
 mkdir -p "$TRABAJO" "$SALIDA"
 chmod 777 "$TRABAJO"
 echo "documentos,modo,escrituras_forzadas,version,medida,corrida,segundos,memoria_kb,filas_auditoria,filas_destino" >"$crudo"
 
-mediana() { sort -g | awk '{v[NR]=$1} END {if (NR == 0) exit; if (NR%2) print v[(NR+1)/2]; else print (v[NR/2]+v[NR/2+1])/2}'; }
 
 # Puts a fresh copy of the installation in $inst.
 restaurar() {
