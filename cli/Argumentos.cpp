@@ -21,7 +21,7 @@ const char* const kUso =
     "                       [--prefijo X] [--numero-desde N] [--numero-hasta N]\n"
     "                       [--tipo-comprobante T] [--espera-bloqueo SEGUNDOS]\n"
     "                       [--informe ARCHIVO] [--vista-previa]\n"
-    "                       [--verificar]\n"
+    "                       [--verificar] [--traza ARCHIVO]\n"
     "  --en-linea          escribe en la compañía destino; si no, prepara el archivo\n"
     "                      de envío (\"Fuera de línea (preparar archivo)\")\n"
     "  --omitir            omite los documentos que ya existen en el destino;\n"
@@ -50,6 +50,8 @@ const char* const kUso =
     "                      bloqueos de las filas que escribiría. Los documentos\n"
     "                      nuevos toman el siguiente identificador de su tabla, no\n"
     "                      el de la vista: ningún generador del destino avanza\n"
+    "  --traza             escribe en ARCHIVO cada sentencia enviada al origen y al\n"
+    "                      destino, en orden, con sus parámetros y transacciones\n"
     "  --version           muestra la versión del programa\n"
     "Requiere la instalación: sin el archivo de ajustes con su directorio no envía\n"
     "nada ni escribe nada.\n"
@@ -127,7 +129,7 @@ std::string EsperaBloqueo(Argumentos& a, std::string_view, const std::string& va
   return {};
 }
 
-const std::array<Opcion, 19> kOpciones{{
+const std::array<Opcion, 20> kOpciones{{
     {"servidor-origen", true, &Texto<&Argumentos::servidorOrigen>},
     {"usuario-origen", true, &Texto<&Argumentos::usuarioOrigen>},
     {"servidor-destino", true, &TextoOpcional<&Argumentos::servidorDestino>},
@@ -147,6 +149,7 @@ const std::array<Opcion, 19> kOpciones{{
     {"informe", true, &Texto<&Argumentos::informe>},
     {"verificar", false, &Marca<&Argumentos::verificar>},
     {"vista-previa", false, &Marca<&Argumentos::vistaPrevia>},
+    {"traza", true, &Texto<&Argumentos::traza>},
 }};
 
 constexpr std::array<std::string_view, 4> kObligatorias{

@@ -29,6 +29,7 @@ struct Argumentos {
   std::string informe;  // omitted: a new report in "informes" of the installation
   bool verificar = false;  // compare what was sent instead of sending
   bool vistaPrevia = false;  // a preview: nothing made durable
+  std::string traza;  // empty: no trace of the statements sent
 
   // The destination server, the origin's when omitted.
   const std::string& ServidorDestino() const {

@@ -13,6 +13,7 @@
 #include "engine/Sesion.h"
 #include "engine/Transferencia.h"
 #include "engine/Verificacion.h"
+#include "fb/Trace.h"
 
 namespace norvane::cli {
 
@@ -104,16 +105,34 @@ int EjecutarPrograma(const std::vector<std::string>& argumentos, const Variables
   const LecturaClaves claves = ObtenerClaves(lectura.argumentos, entorno, consola.pedirClave);
   if (!claves.Validas()) return ErrorDeUso(consola.errores, claves.error);
 
+  const std::string& traza = lectura.argumentos.traza;
+  if (!traza.empty()) {
+    try {
+      fb::startTrace(traza);
+    } catch (const std::runtime_error&) {
+      return ErrorDeUso(consola.errores, "no se pudo crear el archivo de --traza: " + traza);
+    }
+  }
   // The one boundary for errors, as the windows' unhandled-error handler:
   // whatever the sign-in or the run did not capture ends the program here.
+  int salida = kSalidaDetenido;
   try {
-    return Enviar(lectura.argumentos, claves.claves, operador, consola);
+    salida = Enviar(lectura.argumentos, claves.claves, operador, consola);
   } catch (const std::exception& e) {
     operador.Mensaje(TextoENoManejada(e.what()));
   } catch (...) {
     operador.Mensaje(TextoENoManejada("error desconocido"));
   }
-  return kSalidaDetenido;
+  // Every connection of the run is closed by now: the trace holds its ends.
+  if (!traza.empty()) {
+    try {
+      fb::stopTrace();
+    } catch (const std::runtime_error&) {
+      consola.errores << "norvane-envio-cli: no se pudo escribir el archivo de --traza: " << traza
+                      << '\n';
+    }
+  }
+  return salida;
 }
 
 }  // namespace norvane::cli

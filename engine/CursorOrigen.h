@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "engine/CacheSentencias.h"
+#include "engine/FilasEnDisco.h"
 #include "fb/Column.h"
 #include "fb/Transaction.h"
 #include "fb/Value.h"
@@ -14,25 +17,35 @@ namespace norvane {
 // reads every row of its SELECT at once and walks them forward.
 class CursorOrigen {
 public:
-  explicit CursorOrigen(fb::Transaction& transaccion) : transaccion_(&transaccion) {}
+  // Where the rows read are kept: in memory, or in a temporary file (a
+  // selection of any size, read whole at once all the same).
+  enum class Retencion { Memoria, Disco };
+
+  explicit CursorOrigen(fb::Transaction& transaccion, Retencion retencion = Retencion::Memoria)
+      : transaccion_(&transaccion), retencion_(retencion) {}
 
   void Abrir(std::string_view select);
   void Cerrar();
   // Runs a statement in the query's transaction.
   std::uint64_t Ejecutar(std::string_view sentencia);
 
-  bool Vacio() const { return filas_.empty(); }
-  bool Eof() const { return actual_ >= filas_.size(); }
-  void Primero() { actual_ = 0; }
-  void Siguiente() { if (actual_ < filas_.size()) ++actual_; }
-  std::size_t CantidadFilas() const { return filas_.size(); }
+  bool Vacio() const { return cantidad_ == 0; }
+  bool Eof() const { return actual_ >= cantidad_; }
+  void Primero();
+  void Siguiente();
+  std::size_t CantidadFilas() const { return cantidad_; }
   const fb::Row& Fila() const;
   const fb::Columns& Columnas() const { return columnas_; }
 
 private:
   fb::Transaction* transaccion_;
+  Retencion retencion_;
+  CacheSentencias sentencias_;
   fb::Columns columnas_;
-  std::vector<fb::Row> filas_;
+  std::vector<fb::Row> filas_;          // Memoria
+  std::optional<FilasEnDisco> disco_;   // Disco
+  fb::Row filaDisco_;                   // Disco: the current row
+  std::size_t cantidad_ = 0;
   std::size_t actual_ = 0;
 };
 

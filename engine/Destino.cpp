@@ -113,8 +113,9 @@ fb::Transaction& Destino::Actual(std::optional<fb::Transaction>& propia) {
 Destino::Resultado Destino::Consultar(std::string_view select) {
   std::optional<fb::Transaction> propia;
   fb::Transaction& t = Actual(propia);
-  fb::Statement sentencia(t, select);
-  Resultado r{sentencia.columns(), sentencia.open(t).fetchAll()};
+  Resultado r = consultas_.Con(t, select, [&](fb::Statement& sentencia) {
+    return Resultado{sentencia.columns(), sentencia.open(t).fetchAll()};
+  });
   if (propia) propia->commit();
   return r;
 }
@@ -131,7 +132,8 @@ const fb::Columns& Destino::Estructura(const std::string& select) {
 
 void Destino::Ejecutar(std::string_view sentencia) {
   std::optional<fb::Transaction> propia;
-  Actual(propia).execute(sentencia);
+  fb::Transaction& t = Actual(propia);
+  consultas_.Con(t, sentencia, [&](fb::Statement& s) { return s.execute(t); });
   if (propia) propia->commit();
 }
 

@@ -134,11 +134,11 @@ Transferencia::Transferencia(Sesion& sesion, Operador& operador, const Despacho&
 ResultadoEnvio Transferencia::Ejecutar(const OpcionesEnvio& o) {
   const auto inicio = std::chrono::system_clock::now();
   resumen_ = {};
-  pendientes_.clear();
   registro_.reset();
   lineasVista_.clear();
   vistaPrevia_ = o.VistaPrevia;
   bitacora_.Silenciar(o.VistaPrevia);
+  pendientes_.reset();
   if (o.CompaniaOrigen.empty() || o.CompaniaDestino.empty()) {
     operador_.Mensaje("Debe indicar las compañías origen y destino.");
     return {FinEnvio::SinCompanias, {}};
@@ -250,7 +250,9 @@ ResultadoEnvio Transferencia::Recorrer(const OpcionesEnvio& o) {
   fb::Transaction& principal = *sesion_.origen->principal;
   Destino& destino = *sesion_.DBEnvio;
 
-  CursorOrigen QAuditor(principal);
+  // The selection is read whole at once, as the run must not see rows added
+  // after it started, but kept on disk: its size is the origin's.
+  CursorOrigen QAuditor(principal, CursorOrigen::Retencion::Disco);
   QAuditor.Abrir(TextoSeleccionAuditoria(o, operador_));
   resumen_.seleccionadas = static_cast<int>(QAuditor.CantidadFilas());
   operador_.ProgresoMaximo(resumen_.seleccionadas);
@@ -423,7 +425,7 @@ void Transferencia::Completar(ContextoEnvio& c, const TipoDocumento& tipo,
   if (vistaPrevia_) return;  // a preview marks nothing
   if (!c.banderas.EnLinea) {
     // Offline the marks wait for the finish: the file must be complete first.
-    pendientes_.push_back(std::move(pendiente));
+    Guardar(pendiente);
     return;
   }
   Marcar(pendiente, companiaDestino);
@@ -446,8 +448,23 @@ void Transferencia::Marcar(const Pendiente& p, const std::string& companiaDestin
       p.audiIdDoc);
 }
 
+void Transferencia::Guardar(const Pendiente& p) {
+  if (!pendientes_) pendientes_.emplace();
+  pendientes_->Agregar({p.audiId, p.tidoCod, p.audiOper, p.audiCod, p.audiIdDoc});
+}
+
+template <class F>
+void Transferencia::RecorrerPendientes(F&& f) {
+  if (!pendientes_) return;
+  pendientes_->Rebobinar();
+  fb::Row fila;
+  while (pendientes_->Leer(fila))
+    f(Pendiente{fila.at(0).asText(), fila.at(1).asText(), fila.at(2).asText(), fila.at(3).asText(),
+                fila.at(4).asText()});
+}
+
 void Transferencia::MarcarPendientes(const std::string& companiaDestino) {
-  for (const auto& p : pendientes_) Marcar(p, companiaDestino);
+  RecorrerPendientes([&](const Pendiente& p) { Marcar(p, companiaDestino); });
   // One origin transaction for every mark of the file, committed before the
   // finish message; a failure here reaches the caller with nothing marked.
   try {
@@ -456,12 +473,12 @@ void Transferencia::MarcarPendientes(const std::string& companiaDestino) {
     sesion_.origen->principal->rollback();
     throw;
   }
-  for (const auto& p : pendientes_) Registrar(p);
-  pendientes_.clear();
+  RecorrerPendientes([&](const Pendiente& p) { Registrar(p); });
+  pendientes_.reset();
 }
 
 void Transferencia::ArchivoIncompleto(const OpcionesEnvio& o) {
-  pendientes_.clear();
+  pendientes_.reset();
   resumen_.enviadas = 0;
   operador_.Mensaje("El archivo de envío quedó incompleto y no debe llevarse al destino.");
   // The file is closed before it is replaced by a fresh copy of the template.

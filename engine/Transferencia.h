@@ -3,11 +3,13 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/Bitacora.h"
 #include "engine/Despacho.h"
+#include "engine/FilasEnDisco.h"
 #include "engine/Opciones.h"
 #include "engine/RegistroEnvio.h"
 
@@ -106,11 +108,17 @@ private:
   const Despacho despacho_;  // a copy: callers may pass a temporary
   Bitacora bitacora_;
   ResumenEnvio resumen_;
-  std::vector<Pendiente> pendientes_;
   std::unique_ptr<RegistroEnvio> registro_;
   bool vistaPrevia_ = false;
   std::vector<LineaInforme> lineasVista_;
   std::string copiaVistaPrevia_;  // an offline preview's copy of the template
+  // Offline, the rows sent whose marks wait for the finish, kept on disk:
+  // one per audit row of the file.
+  std::optional<FilasEnDisco> pendientes_;
+  void Guardar(const Pendiente& pendiente);
+  // Calls `f` with each kept row, in the order they were sent.
+  template <class F>
+  void RecorrerPendientes(F&& f);
 };
 
 }  // namespace norvane

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "fb/State.h"
+#include "fb/TraceRecorder.h"
 #include "fb/Transaction.h"
 
 namespace fb {
@@ -30,12 +31,17 @@ void AttachmentState::close() {
     }
   }
   Firebird::IAttachment* a = std::exchange(attachment, nullptr);
+  TraceEvent event;
+  event.kind = TraceEvent::Kind::Detach;
+  event.attachment = traceId;
   try {
     call([&](auto* st) { a->detach(st); });
   } catch (const Error& e) {
     a->release();
     if (!failure) failure = e;
+    event.failed = true;
   }
+  if (tracing()) record(std::move(event));
   live.clear();
   if (failure) throw *failure;
 }
@@ -43,6 +49,34 @@ void AttachmentState::close() {
 }  // namespace detail
 
 namespace {
+
+// Records an attach or a create, whether or not it succeeded.
+void recordAttach(TraceEvent::Kind kind, std::uint64_t id, const ConnectParams& params,
+                  bool failed) {
+  if (!detail::tracing()) return;
+  TraceEvent event;
+  event.kind = kind;
+  event.attachment = id;
+  event.text = params.database;
+  event.user = params.user;
+  event.role = params.role;
+  event.failed = failed;
+  detail::record(std::move(event));
+}
+
+// Opens or creates the attachment of `state`, recording the call.
+template <class F>
+void attachTraced(detail::AttachmentState& state, TraceEvent::Kind kind,
+                  const ConnectParams& params, F&& open) {
+  state.traceId = detail::nextTraceId();
+  try {
+    state.attachment = open();
+  } catch (const Error&) {
+    recordAttach(kind, state.traceId, params, true);
+    throw;
+  }
+  recordAttach(kind, state.traceId, params, false);
+}
 
 void addCredentials(detail::Xpb& dpb, const ConnectParams& params) {
   detail::call([&](auto* st) {
@@ -86,9 +120,11 @@ Attachment Attachment::attach(const ConnectParams& params) {
   detail::Xpb dpb(Firebird::IXpbBuilder::DPB);
   addCredentials(dpb, params);
   auto state = std::make_shared<detail::AttachmentState>();
-  state->attachment = detail::call([&](auto* st) {
-    return detail::provider()->attachDatabase(st, params.database.c_str(), dpb.length(),
-                                              dpb.buffer());
+  attachTraced(*state, TraceEvent::Kind::Attach, params, [&] {
+    return detail::call([&](auto* st) {
+      return detail::provider()->attachDatabase(st, params.database.c_str(), dpb.length(),
+                                                dpb.buffer());
+    });
   });
   return Attachment(std::move(state), params.database);
 }
@@ -102,9 +138,11 @@ Attachment Attachment::create(const ConnectParams& params, const CreateOptions& 
     dpb->insertInt(st, isc_dpb_set_db_sql_dialect, 3);
   });
   auto state = std::make_shared<detail::AttachmentState>();
-  state->attachment = detail::call([&](auto* st) {
-    return detail::provider()->createDatabase(st, params.database.c_str(), dpb.length(),
-                                              dpb.buffer());
+  attachTraced(*state, TraceEvent::Kind::Create, params, [&] {
+    return detail::call([&](auto* st) {
+      return detail::provider()->createDatabase(st, params.database.c_str(), dpb.length(),
+                                                dpb.buffer());
+    });
   });
   return Attachment(std::move(state), params.database);
 }

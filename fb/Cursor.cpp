@@ -1,6 +1,7 @@
 #include "fb/Cursor.h"
 
 #include "fb/State.h"
+#include "fb/TraceRecorder.h"
 
 namespace fb {
 
@@ -17,7 +18,17 @@ CursorState::~CursorState() {
 void CursorState::close() {
   if (!resultSet) return;
   Firebird::IResultSet* rs = resultSet.get();
-  call([&](auto* st) { rs->close(st); });
+  TraceEvent event;
+  event.kind = TraceEvent::Kind::Close;
+  event.cursor = traceId;
+  try {
+    call([&](auto* st) { rs->close(st); });
+  } catch (const Error&) {
+    event.failed = true;
+    if (tracing()) record(std::move(event));
+    throw;
+  }
+  if (tracing()) record(std::move(event));
   resultSet.release();  // close() released it
 }
 
@@ -35,6 +46,7 @@ std::optional<Row> Cursor::fetch() {
   if (!s.resultSet) return std::nullopt;
   Firebird::IResultSet* rs = s.resultSet.get();
   const int result = detail::call([&](auto* st) { return rs->fetchNext(st, s.buffer.data()); });
+  if (detail::tracing()) detail::recordFetch(s.traceId, result == Firebird::IStatus::RESULT_OK);
   if (result != Firebird::IStatus::RESULT_OK) return std::nullopt;
 
   Firebird::IAttachment* attachment = s.statement->owner->attachment;

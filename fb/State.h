@@ -2,6 +2,7 @@
 
 // Internal: the interfaces behind the public types of this folder.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@ struct TransactionState;
 
 struct AttachmentState {
   Firebird::IAttachment* attachment = nullptr;
+  std::uint64_t traceId = 0;
   // Transactions started on this attachment and not yet ended.
   std::vector<TransactionState*> live;
 
@@ -28,6 +30,7 @@ struct AttachmentState {
 struct TransactionState {
   std::shared_ptr<AttachmentState> owner;
   Firebird::ITransaction* transaction = nullptr;
+  std::uint64_t traceId = 0;
 
   ~TransactionState();
   bool active() const { return transaction != nullptr; }
@@ -47,6 +50,7 @@ struct StatementState {
   Columns parameters;
   Columns columns;
   unsigned type = 0;
+  std::uint64_t traceId = 0;
 };
 
 struct CursorState {
@@ -61,6 +65,7 @@ struct CursorState {
   std::vector<unsigned char> buffer;
   std::vector<unsigned> offsets;
   std::vector<unsigned> nullOffsets;
+  std::uint64_t traceId = 0;
 };
 
 // Describes every field of a message.

@@ -2,6 +2,7 @@
 
 #include "fb/Cursor.h"
 #include "fb/State.h"
+#include "fb/TraceRecorder.h"
 #include "fb/Transaction.h"
 
 namespace fb {
@@ -21,6 +22,26 @@ StatementState::~StatementState() {
 
 }  // namespace detail
 
+namespace {
+
+// Runs one call of a statement and records it, whether or not it succeeded;
+// `call` may complete the event from its outcome (the rows affected).
+template <class F>
+auto traced(TraceEvent event, F&& call) {
+  if (!detail::tracing()) return call(event);
+  try {
+    auto result = call(event);
+    detail::record(std::move(event));
+    return result;
+  } catch (const Error&) {
+    event.failed = true;
+    detail::record(std::move(event));
+    throw;
+  }
+}
+
+}  // namespace
+
 Statement::Statement(Transaction& transaction, std::string_view sql)
     : state_(std::make_shared<detail::StatementState>()) {
   auto tra = transaction.state();
@@ -29,10 +50,19 @@ Statement::Statement(Transaction& transaction, std::string_view sql)
   Firebird::IAttachment* attachment = state_->owner ? state_->owner->attachment : nullptr;
   if (!attachment) throw UsageError("the attachment is closed");
   Firebird::ITransaction* t = tra->get();
-  state_->statement = detail::Ref<Firebird::IStatement>(detail::call([&](auto* st) {
-    return attachment->prepare(st, t, 0, state_->sql.c_str(), 3,
-                               Firebird::IStatement::PREPARE_PREFETCH_METADATA);
-  }));
+  state_->traceId = detail::nextTraceId();
+  TraceEvent event;
+  event.kind = TraceEvent::Kind::Prepare;
+  event.attachment = state_->owner->traceId;
+  event.transaction = tra->traceId;
+  event.statement = state_->traceId;
+  if (detail::tracing()) event.text = state_->sql;
+  state_->statement = traced(std::move(event), [&](TraceEvent&) {
+    return detail::Ref<Firebird::IStatement>(detail::call([&](auto* st) {
+      return attachment->prepare(st, t, 0, state_->sql.c_str(), 3,
+                                 Firebird::IStatement::PREPARE_PREFETCH_METADATA);
+    }));
+  });
   auto* s = state_->statement.get();
   detail::call([&](auto* st) {
     state_->type = s->getType(st);
@@ -71,10 +101,18 @@ std::uint64_t Statement::execute(Transaction& transaction, const Row& params) {
     outBuffer.resize(detail::call([&](auto* st) { return out->getMessageLength(st); }));
   }
   auto* s = state_->statement.get();
-  return detail::call([&](auto* st) {
-    s->execute(st, t, input.metadata.get(), input.buffer.data(), out,
-               outBuffer.empty() ? nullptr : outBuffer.data());
-    return static_cast<std::uint64_t>(s->getAffectedRecords(st));
+  TraceEvent event;
+  event.kind = TraceEvent::Kind::Execute;
+  event.statement = state_->traceId;
+  event.transaction = tra->traceId;
+  if (detail::tracing()) event.params = params;
+  return traced(std::move(event), [&](TraceEvent& e) {
+    e.count = detail::call([&](auto* st) {
+      s->execute(st, t, input.metadata.get(), input.buffer.data(), out,
+                 outBuffer.empty() ? nullptr : outBuffer.data());
+      return static_cast<std::uint64_t>(s->getAffectedRecords(st));
+    });
+    return e.count;
   });
 }
 
@@ -100,9 +138,18 @@ Cursor Statement::open(Transaction& transaction, const Row& params) {
       cursor->nullOffsets.push_back(meta->getNullOffset(st, i));
     }
   });
-  cursor->resultSet = detail::Ref<Firebird::IResultSet>(detail::call([&](auto* st) {
-    return s->openCursor(st, t, input.metadata.get(), input.buffer.data(), meta, 0);
-  }));
+  cursor->traceId = detail::nextTraceId();
+  TraceEvent event;
+  event.kind = TraceEvent::Kind::Open;
+  event.statement = state_->traceId;
+  event.transaction = tra->traceId;
+  event.cursor = cursor->traceId;
+  if (detail::tracing()) event.params = params;
+  cursor->resultSet = traced(std::move(event), [&](TraceEvent&) {
+    return detail::Ref<Firebird::IResultSet>(detail::call([&](auto* st) {
+      return s->openCursor(st, t, input.metadata.get(), input.buffer.data(), meta, 0);
+    }));
+  });
   return Cursor(std::move(cursor));
 }
 

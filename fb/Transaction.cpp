@@ -5,6 +5,7 @@
 #include "fb/Attachment.h"
 #include "fb/Cursor.h"
 #include "fb/State.h"
+#include "fb/TraceRecorder.h"
 #include "fb/Statement.h"
 
 namespace fb {
@@ -61,16 +62,38 @@ Firebird::ITransaction* TransactionState::get() const {
   return transaction;
 }
 
+void recordEnd(TraceEvent::Kind kind, std::uint64_t id, bool failed) {
+  if (!tracing()) return;
+  TraceEvent event;
+  event.kind = kind;
+  event.transaction = id;
+  event.failed = failed;
+  record(std::move(event));
+}
+
+// Runs one end of a transaction (or a commit retaining), recording it.
+template <class F>
+void endTraced(TraceEvent::Kind kind, std::uint64_t id, F&& end) {
+  try {
+    end();
+  } catch (const Error&) {
+    recordEnd(kind, id, true);
+    throw;
+  }
+  recordEnd(kind, id, false);
+}
+
 void TransactionState::commit() {
   Firebird::ITransaction* t = get();
-  call([&](auto* st) { t->commit(st); });
+  endTraced(TraceEvent::Kind::Commit, traceId, [&] { call([&](auto* st) { t->commit(st); }); });
   transaction = nullptr;
   forget();
 }
 
 void TransactionState::rollback() {
   Firebird::ITransaction* t = get();
-  call([&](auto* st) { t->rollback(st); });
+  endTraced(TraceEvent::Kind::Rollback, traceId,
+            [&] { call([&](auto* st) { t->rollback(st); }); });
   transaction = nullptr;
   forget();
 }
@@ -89,12 +112,26 @@ Transaction::Transaction(Attachment& attachment, Isolation isolation,
   state_->owner = attachment.state();
   if (!state_->owner || !state_->owner->attachment)
     throw UsageError("the attachment is closed");
-  state_->transaction =
-      isolation == Isolation::ReadOnlySnapshot
-          ? detail::startReadOnlySnapshot(state_->owner->attachment)
-          : detail::startTransaction(state_->owner->attachment,
-                                     isolation == Isolation::ReadCommitted, lockTimeout,
-                                     wait == LockWait::NoWait);
+  state_->traceId = detail::nextTraceId();
+  TraceEvent event;
+  event.kind = TraceEvent::Kind::Start;
+  event.attachment = state_->owner->traceId;
+  event.transaction = state_->traceId;
+  event.readCommitted = isolation == Isolation::ReadCommitted;
+  event.lockTimeout = lockTimeout;
+  try {
+    state_->transaction =
+        isolation == Isolation::ReadOnlySnapshot
+            ? detail::startReadOnlySnapshot(state_->owner->attachment)
+            : detail::startTransaction(state_->owner->attachment,
+                                       isolation == Isolation::ReadCommitted, lockTimeout,
+                                       wait == LockWait::NoWait);
+  } catch (const Error&) {
+    event.failed = true;
+    if (detail::tracing()) detail::record(std::move(event));
+    throw;
+  }
+  if (detail::tracing()) detail::record(std::move(event));
   state_->owner->live.push_back(state_.get());
 }
 
@@ -108,7 +145,8 @@ void Transaction::commit() { state_->commit(); }
 
 void Transaction::commitRetaining() {
   Firebird::ITransaction* t = state_->get();
-  detail::call([&](auto* st) { t->commitRetaining(st); });
+  detail::endTraced(TraceEvent::Kind::CommitRetaining, state_->traceId,
+                    [&] { detail::call([&](auto* st) { t->commitRetaining(st); }); });
 }
 
 void Transaction::rollback() { state_->rollback(); }

@@ -133,6 +133,39 @@ TEST_F(Transferencia_, EverythingNotSentCompletesMarkedRowsOnly) {
   EXPECT_FALSE(operador.progresoVisible);  // hidden before the finish message
 }
 
+// Rows written to the audit table while a run walks its selection belong to
+// a later run, online (each row's mark committed at once) and offline alike.
+class SeleccionFija : public Transferencia_, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SeleccionFija, RowsAddedDuringTheRunAreNotSeen) {
+  Auditar({{1, "2024/04/01", "08:00:00", 2, 501, "M", "SI000001"},
+           {2, "2024/04/01", "09:00:00", 2, 502, "M", "SI000002"},
+           {3, "2024/04/02", "08:00:00", 2, 503, "M", "SI000003"}});
+  Marcar({2});
+  opciones.EnLinea = GetParam();
+  int llamadas = 0;
+  despacho.Registrar({2}, [&](ContextoEnvio&) {
+    // While the first row is handled, another connection adds one row that
+    // sorts after every selected row and one that sorts before the rest.
+    if (++llamadas == 1)
+      Auditar({{10, "2024/04/03", "08:00:00", 2, 510, "M", "SI000010"},
+               {11, "2024/04/01", "08:30:00", 2, 511, "M", "SI000011"}});
+  });
+  const auto r = Ejecutar();
+
+  EXPECT_EQ(r.fin, FinEnvio::Concluido);
+  EXPECT_EQ(llamadas, 3);
+  EXPECT_EQ(resumen.seleccionadas, 3);
+  EXPECT_EQ(resumen.enviadas, 3);
+  for (int id : {1, 2, 3}) EXPECT_EQ(Envio(id), "S") << id;
+  for (int id : {10, 11}) EXPECT_EQ(Envio(id), "N") << id;
+  EXPECT_EQ(Lineas("ENVIOMANUAL.TXT"),
+            (std::vector<std::string>{"1,2,M,SI000001", "2,2,M,SI000002", "3,2,M,SI000003"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EnLineaYFueraDeLinea, SeleccionFija, ::testing::Bool(),
+                         [](const auto& caso) { return caso.param ? "EnLinea" : "FueraDeLinea"; });
+
 TEST_F(Transferencia_, ADateRangeRunSendsAgainWhatWasSent) {
   Auditar({{1, "2024/04/10", "08:00:00", 2, 501, "M", "SI000001", "S"},
            {2, "2024/05/01", "08:00:00", 2, 502, "M", "SI000002"}});

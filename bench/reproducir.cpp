@@ -1,0 +1,57 @@
+// Replays the trace of a run (norvane-envio-cli --traza): the database work
+// of that run without the engine, or, with --masiva, the run's committed
+// destination writes in one transaction.
+//
+//   norvane-reproducir TRAZA --destino BASE [--masiva]
+//
+// BASE is the destination database as the trace names it. The password of
+// every attachment comes from NORVANE_CLAVE (any for embedded databases).
+// Prints one line of figures.
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "bench/Reproduccion.h"
+#include "fb/Api.h"
+
+int main(int argc, char** argv) {
+  std::string traza, destino;
+  bool masiva = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--masiva")
+      masiva = true;
+    else if (a == "--destino" && i + 1 < argc)
+      destino = argv[++i];
+    else if (traza.empty() && !a.starts_with("--"))
+      traza = a;
+    else {
+      std::fprintf(stderr, "uso: norvane-reproducir TRAZA --destino BASE [--masiva]\n");
+      return 2;
+    }
+  }
+  if (traza.empty() || destino.empty()) {
+    std::fprintf(stderr, "uso: norvane-reproducir TRAZA --destino BASE [--masiva]\n");
+    return 2;
+  }
+  const char* clave = std::getenv("NORVANE_CLAVE");
+  int salida = 0;
+  try {
+    const auto r = masiva ? norvane::bench::CopiaMasiva(traza, clave ? clave : "", destino)
+                          : norvane::bench::Reproducir(traza, clave ? clave : "", destino);
+    std::printf("sentencias=%llu textos=%llu filas_leidas=%llu filas_destino=%llu "
+                "divergencias=%llu segundos_lectura=%.3f\n",
+                static_cast<unsigned long long>(r.sentencias),
+                static_cast<unsigned long long>(r.textos),
+                static_cast<unsigned long long>(r.filasLeidas),
+                static_cast<unsigned long long>(r.filasDestino),
+                static_cast<unsigned long long>(r.divergencias), r.segundosLectura);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "norvane-reproducir: %s\n", e.what());
+    salida = 1;
+  }
+  fb::shutdown();
+  return salida;
+}
