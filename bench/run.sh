@@ -19,6 +19,8 @@
 #   CORRIDAS=3                runs of each measure
 #   CORRIDAS_GRANDE=1         runs at the sizes of GRANDES
 #   GRANDES="10000"
+#   SOLO_CORRIDA=""           sizes where only the run is measured (no trace,
+#                             floor or bulk copy: time, memory, linearity)
 #   FW_ON="500 2000"          sizes also measured with forced writes on
 #   MODOS="linea fuera servidor"
 #   BUILD=build-rel           build directory (RelWithDebInfo)
@@ -35,6 +37,7 @@ TAMANOS=${TAMANOS:-"500 2000 10000"}
 CORRIDAS=${CORRIDAS:-3}
 CORRIDAS_GRANDE=${CORRIDAS_GRANDE:-1}
 GRANDES=${GRANDES:-"10000"}
+SOLO_CORRIDA=${SOLO_CORRIDA-}
 FW_ON=${FW_ON-"500 2000"}
 MODOS=${MODOS:-"linea fuera servidor"}
 BUILD=${BUILD:-$raiz/build-rel}
@@ -123,6 +126,8 @@ reproducir() {
 for n in $TAMANOS; do
   corridas=$CORRIDAS
   for g in $GRANDES; do [[ $n == "$g" ]] && corridas=$CORRIDAS_GRANDE; done
+  piso=1
+  [[ " $SOLO_CORRIDA " == *" $n "* ]] && piso=
   base=$TRABAJO/$n
   mkdir -p "$base"
   "$DEMO" "$base/demo" --usuario "$USUARIO" --documentos "$n" >/dev/null
@@ -142,10 +147,11 @@ for n in $TAMANOS; do
       [[ $modo == fuera ]] && destino=$inst/datos/002/envio.fdb
       [[ $modo == servidor ]] && destino=localhost:$destino
       traza=$base/traza-$fw-$modo.txt
-      correr "$CLI" despues 0 "$traza"
+      [[ -n $piso ]] && correr "$CLI" despues 0 "$traza"
       for r in $(seq 1 "$corridas"); do
         correr "$CLI" despues "$r" ""
         [[ -n $CLI_ANTES ]] && correr "$CLI_ANTES" antes "$r" ""
+        [[ -n $piso ]] || continue
         reproducir piso "$r"
         reproducir masiva "$r"
       done
@@ -165,7 +171,6 @@ for n in $TAMANOS; do
   for fw in on off; do
     for modo in $MODOS; do
       piso=$(campo "$n" "$modo" "$fw" despues piso 7 | mediana)
-      [[ -n $piso ]] || continue
       masiva=$(campo "$n" "$modo" "$fw" despues masiva 7 | mediana)
       destino=$(campo "$n" "$modo" "$fw" despues piso 10 | head -1)
       for version in antes despues; do
@@ -177,8 +182,12 @@ for n in $TAMANOS; do
         aud=$(campo "$n" "$modo" "$fw" "$version" corrida 9 | head -1)
         awk -v n="$n" -v m="$modo" -v f="$fw" -v v="$version" -v a="$aud" -v d="$destino" \
           -v s="$seg" -v lo="$min" -v hi="$max" -v mem="$mem" -v p="$piso" -v b="$masiva" 'BEGIN {
-            printf "%s,%s,%s,%s,%d,%d,%.2f,%.2f-%.2f,%.0f,%.0f,%.1f,%.3f,%.3f\n",
-              n, m, f, v, a, d, s, lo, hi, a / s, d / s, mem / 1024, s / p, s / b }' >>"$tabla"
+            # Without a floor (only the run measured) the destination rows and
+            # the ratios stay empty.
+            printf "%s,%s,%s,%s,%d,%s,%.2f,%.2f-%.2f,%.0f,%s,%.1f,%s,%s\n",
+              n, m, f, v, a, d, s, lo, hi, a / s, d == "" ? "" : sprintf("%.0f", d / s),
+              mem / 1024, p == "" ? "" : sprintf("%.3f", s / p),
+              b == "" ? "" : sprintf("%.3f", s / b) }' >>"$tabla"
       done
     done
   done
