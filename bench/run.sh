@@ -22,6 +22,7 @@
 #   SOLO_CORRIDA=""           sizes where only the run is measured (no trace,
 #                             floor or bulk copy: time, memory, linearity)
 #   FW_ON="500 2000"          sizes also measured with forced writes on
+#   SOLO_FW=on|off            only that setting of forced writes
 #   MODOS="linea fuera servidor"
 #   BUILD=build-rel           build directory (RelWithDebInfo)
 #   CLI_ANTES=path            a second norvane-envio-cli measured in the same
@@ -133,6 +134,7 @@ for n in $TAMANOS; do
   "$DEMO" "$base/demo" --usuario "$USUARIO" --documentos "$n" >/dev/null
   ajustes=(on off)
   [[ " $FW_ON " == *" $n "* ]] || ajustes=(off)
+  [[ -n ${SOLO_FW-} ]] && ajustes=("$SOLO_FW")
   for fw in "${ajustes[@]}"; do
     plantilla=$base/plantilla-$fw
     rm -rf "$plantilla"
