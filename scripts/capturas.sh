@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots of README.md from the real program under Xvfb:
-# docs/acceso.png (the access dialog, filled in) and docs/principal.png (the
-# selection window after the sign-in, companies chosen, by date range).
+# docs/acceso.png (the access dialog, filled in), docs/principal.png (the
+# selection window after the sign-in, companies chosen, by date range) and
+# docs/vista-previa.png (the preview of everything not sent yet).
 # Uses a demo installation made for the purpose in a temporary folder.
 #
 #   bash scripts/capturas.sh [BUILD_DIR]      (default: build)
@@ -17,9 +18,9 @@ if [[ "${1:-}" != "--en-xvfb" ]]; then
   instalacion="${TMPDIR:-/tmp}/norvane-demo"
   rm -rf "$instalacion"
   trap 'rm -rf "$instalacion"' EXIT
-  "$build/bin/norvane-demo" "$instalacion" --documentos 0 >/dev/null
+  "$build/bin/norvane-demo" "$instalacion" --documentos 1 >/dev/null
   xvfb-run -a -s "-screen 0 1280x900x24" bash "$0" --en-xvfb "$build" "$instalacion"
-  echo "docs/acceso.png docs/principal.png"
+  echo "docs/acceso.png docs/principal.png docs/vista-previa.png"
   exit 0
 fi
 
@@ -74,3 +75,13 @@ sleep 1
 teclas Down Tab Down Down Tab space
 sleep 0.5
 capturar "$principal" docs/principal.png
+
+# Everything not sent yet, then "Vista previa" (left of "Enviar"); the
+# preview writes nothing.
+xdotool mousemove --window "$principal" 18 98 click 1
+sleep 0.5
+xdotool mousemove --window "$principal" 676 617 click 1
+previa=$(ventana "Vista previa")
+xdotool windowfocus --sync "$previa"
+sleep 1
+capturar "$previa" docs/vista-previa.png
