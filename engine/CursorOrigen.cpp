@@ -9,20 +9,19 @@ namespace norvane {
 
 void CursorOrigen::Abrir(std::string_view select) {
   Cerrar();
-  sentencias_.Con(*transaccion_, select, [&](fb::Statement& sentencia) {
-    columnas_ = sentencia.columns();
-    fb::Cursor cursor = sentencia.open(*transaccion_);
-    if (retencion_ == Retencion::Memoria) {
-      filas_ = cursor.fetchAll();
-      cantidad_ = filas_.size();
-      return;
-    }
-    disco_.emplace();
-    while (auto fila = cursor.fetch()) disco_->Agregar(*fila);
-    cursor.close();
-    cantidad_ = static_cast<std::size_t>(disco_->Cantidad());
-  });
-  if (disco_) Primero();
+  fb::Statement sentencia(*transaccion_, select);
+  columnas_ = sentencia.columns();
+  fb::Cursor cursor = sentencia.open(*transaccion_);
+  if (retencion_ == Retencion::Memoria) {
+    filas_ = cursor.fetchAll();
+    cantidad_ = filas_.size();
+    return;
+  }
+  disco_.emplace();
+  while (auto fila = cursor.fetch()) disco_->Agregar(*fila);
+  cursor.close();
+  cantidad_ = static_cast<std::size_t>(disco_->Cantidad());
+  Primero();
 }
 
 void CursorOrigen::Cerrar() {
@@ -51,8 +50,7 @@ void CursorOrigen::Siguiente() {
 
 std::uint64_t CursorOrigen::Ejecutar(std::string_view sentencia) {
   Cerrar();
-  return sentencias_.Con(*transaccion_, sentencia,
-                         [&](fb::Statement& s) { return s.execute(*transaccion_); });
+  return transaccion_->execute(sentencia);
 }
 
 const fb::Row& CursorOrigen::Fila() const {

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/CacheSentencias.h"
 #include "engine/FilasEnDisco.h"
 #include "fb/Column.h"
 #include "fb/Transaction.h"
@@ -40,7 +39,6 @@ public:
 private:
   fb::Transaction* transaccion_;
   Retencion retencion_;
-  CacheSentencias sentencias_;
   fb::Columns columnas_;
   std::vector<fb::Row> filas_;          // Memoria
   std::optional<FilasEnDisco> disco_;   // Disco

@@ -113,9 +113,8 @@ fb::Transaction& Destino::Actual(std::optional<fb::Transaction>& propia) {
 Destino::Resultado Destino::Consultar(std::string_view select) {
   std::optional<fb::Transaction> propia;
   fb::Transaction& t = Actual(propia);
-  Resultado r = consultas_.Con(t, select, [&](fb::Statement& sentencia) {
-    return Resultado{sentencia.columns(), sentencia.open(t).fetchAll()};
-  });
+  fb::Statement sentencia(t, select);
+  Resultado r{sentencia.columns(), sentencia.open(t).fetchAll()};
   if (propia) propia->commit();
   return r;
 }
@@ -132,8 +131,7 @@ const fb::Columns& Destino::Estructura(const std::string& select) {
 
 void Destino::Ejecutar(std::string_view sentencia) {
   std::optional<fb::Transaction> propia;
-  fb::Transaction& t = Actual(propia);
-  consultas_.Con(t, sentencia, [&](fb::Statement& s) { return s.execute(t); });
+  Actual(propia).execute(sentencia);
   if (propia) propia->commit();
 }
 

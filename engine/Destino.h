@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/CacheSentencias.h"
 #include "fb/Attachment.h"
 #include "fb/Column.h"
 #include "fb/Statement.h"
@@ -108,7 +107,6 @@ private:
   std::optional<fb::Transaction> fila_;
   std::optional<fb::Transaction> previa_;  // a preview's only transaction
   bool filaPrevia_ = false;                // a preview's row savepoint is set
-  CacheSentencias consultas_;  // reads and single statements, by their text
   std::map<std::string, std::vector<std::string>> claves_;
   std::map<std::string, fb::Columns> estructuras_;
   std::map<std::string, std::unique_ptr<fb::Statement>> preparadas_;
