@@ -292,19 +292,24 @@ void Tfprincipal::CkTodoClick() {
   Fecfin->FijarFecha(QDate(hoy.year(), hoy.month(), hoy.daysInMonth()));
 }
 
+ResultadoEnvio Tfprincipal::Correr(const OpcionesEnvio& opciones,
+                                   std::vector<LineaInforme>* lineas) {
+  // While the engine works the window takes no input and says it is busy;
+  // both end however the run ends.
+  struct EnCurso {
+    bool& bandera;
+    explicit EnCurso(bool& b) : bandera(b) { bandera = true; }
+    ~EnCurso() { bandera = false; }
+  } enCurso(enEnvio_);
+  BloqueoEntrada bloqueo(*this);
+  Transferencia envio(sesion_, *this, DespachoCompleto());
+  ResultadoEnvio resultado = envio.Ejecutar(opciones);
+  if (lineas) *lineas = envio.LineasVistaPrevia();
+  return resultado;
+}
+
 void Tfprincipal::SpeedButton1Click() {
-  const OpcionesEnvio opciones = Opciones();
-  ResultadoEnvio resultado;
-  {
-    struct EnCurso {
-      bool& bandera;
-      explicit EnCurso(bool& b) : bandera(b) { bandera = true; }
-      ~EnCurso() { bandera = false; }
-    } enCurso(enEnvio_);
-    BloqueoEntrada bloqueo(*this);
-    Transferencia envio(sesion_, *this, DespachoCompleto());
-    resultado = envio.Ejecutar(opciones);
-  }
+  const ResultadoEnvio resultado = Correr(Opciones(), nullptr);
   switch (resultado.fin) {
     case FinEnvio::Concluido:
       close();
@@ -321,19 +326,8 @@ void Tfprincipal::SpeedButton1Click() {
 void Tfprincipal::VistaPreviaClick() {
   OpcionesEnvio opciones = Opciones();
   opciones.VistaPrevia = true;
-  ResultadoEnvio resultado;
   std::vector<LineaInforme> lineas;
-  {
-    struct EnCurso {
-      bool& bandera;
-      explicit EnCurso(bool& b) : bandera(b) { bandera = true; }
-      ~EnCurso() { bandera = false; }
-    } enCurso(enEnvio_);
-    BloqueoEntrada bloqueo(*this);
-    Transferencia previa(sesion_, *this, DespachoCompleto());
-    resultado = previa.Ejecutar(opciones);
-    lineas = previa.LineasVistaPrevia();
-  }
+  const ResultadoEnvio resultado = Correr(opciones, &lineas);
   // Without companies or without the template's copy the preview said why;
   // a preview ends nothing, the window stays.
   if (resultado.fin != FinEnvio::Concluido && resultado.fin != FinEnvio::Rechazo) return;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/Opciones.h"
 #include "instalacion/Operador.h"
@@ -19,6 +20,8 @@ namespace norvane {
 
 class EditorFecha;
 class ModeloTipos;
+struct LineaInforme;
+struct ResultadoEnvio;
 class NavegadorTipos;
 class PanelProgreso;
 class RejillaTipos;
@@ -66,6 +69,9 @@ private:
   void SerDes1Change();
   void TipoClick();
   void CkTodoClick();
+  // One run of the engine (a send or a preview) with the window held busy;
+  // a preview's rows go to `lineas` when given.
+  ResultadoEnvio Correr(const OpcionesEnvio& opciones, std::vector<LineaInforme>* lineas);
   void SpeedButton1Click();
   // "Vista previa": the run previewed, its rows in a dialog from which
   // "Enviar" runs it.
