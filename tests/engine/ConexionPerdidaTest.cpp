@@ -17,30 +17,8 @@ namespace {
 
 using fb::Value;
 using test::Consultar;
+using test::InstalarPausa;
 using test::Recibo;
-
-// The pause of these drills in the destination company: the detail row whose
-// text is PAUSA first writes step 1 to LLEGADA in a transaction of its own
-// (committed, visible to the test), then waits until SEMAFORO has row 2 (a
-// minute at most).
-void InstalarPausa(fb::Attachment& db) {
-  db.execute("create table LLEGADA (LLEG_PASO integer, LLEG_ENTR_ID integer, LLEG_ITEM integer)");
-  db.execute("create table SEMAFORO (SEMA_ID integer not null primary key)");
-  db.execute("create exception E_PRUEBA_PAUSA 'la prueba no abrio el paso'");
-  db.execute(
-      "create trigger PRUEBA_PAUSA for ENTRADAS_DETALLE after insert as "
-      "declare variable plazo timestamp; "
-      "begin "
-      "  if (new.ENDE_DETALLE = 'PAUSA') then "
-      "  begin "
-      "    in autonomous transaction do "
-      "      insert into LLEGADA values (1, new.ENTR_ID, new.ENDE_ITEM); "
-      "    plazo = dateadd(60 second to cast('NOW' as timestamp)); "
-      "    while (not exists(select 1 from SEMAFORO where SEMA_ID = 2)) do "
-      "      if (cast('NOW' as timestamp) > plazo) then exception E_PRUEBA_PAUSA; "
-      "  end "
-      "end");
-}
 
 enum class Lado { Destino, Origen };
 

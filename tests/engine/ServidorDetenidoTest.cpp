@@ -24,6 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 using fb::Value;
 using test::Consultar;
+using test::InstalarPausa;
 using test::Recibo;
 using Reloj = std::chrono::steady_clock;
 
@@ -33,29 +34,6 @@ constexpr int kRecibos = 80;
 constexpr int kMarcasAntesDeDetener = 5;
 constexpr int kReciboDetenido = 40;
 constexpr int kPrimerNumero = 101;
-
-// A detail row PAUSA first writes step 1 to LLEGADA in a transaction of its
-// own (committed, visible to the test), then waits until SEMAFORO has row 2
-// (a minute at most). The last receipt always has one, so that the first
-// run cannot end before the server is stopped, wherever the stop falls.
-void InstalarPausa(fb::Attachment& db) {
-  db.execute("create table LLEGADA (LLEG_PASO integer, LLEG_ENTR_ID integer, LLEG_ITEM integer)");
-  db.execute("create table SEMAFORO (SEMA_ID integer not null primary key)");
-  db.execute("create exception E_PRUEBA_PAUSA 'la prueba no abrio el paso'");
-  db.execute(
-      "create trigger PRUEBA_PAUSA for ENTRADAS_DETALLE after insert as "
-      "declare variable plazo timestamp; "
-      "begin "
-      "  if (new.ENDE_DETALLE = 'PAUSA') then "
-      "  begin "
-      "    in autonomous transaction do "
-      "      insert into LLEGADA values (1, new.ENTR_ID, new.ENDE_ITEM); "
-      "    plazo = dateadd(60 second to cast('NOW' as timestamp)); "
-      "    while (not exists(select 1 from SEMAFORO where SEMA_ID = 2)) do "
-      "      if (cast('NOW' as timestamp) > plazo) then exception E_PRUEBA_PAUSA; "
-      "  end "
-      "end");
-}
 
 // An audit row of type 11, operation M, not sent; rows later in id are
 // later in time.
@@ -193,6 +171,8 @@ TEST_P(ServidorDetenido, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRe
   const auto& caso = GetParam();
   std::vector<Recibo> origenes;
   auto origen = Abrir("datos/001/norvane.fdb");
+  // The last receipt always pauses, so that the first run cannot end before
+  // the server is stopped, wherever the stop falls.
   for (int i = 0; i < kRecibos; ++i) {
     const bool pausa = i == kRecibos - 1 || (caso.punto == Punto::EnMedio && i == kReciboDetenido - 1);
     origenes.push_back(test::CrearRecibo(origen, 501 + i, kPrimerNumero + i, i + 1, 3, pausa ? 2 : 0));

@@ -109,6 +109,10 @@ void Hijo::Matar() {
   terminado_ = true;
 }
 
+bool Hijo::MuertoPorSigkill() const {
+  return terminado_ && WIFSIGNALED(estado_) && WTERMSIG(estado_) == SIGKILL;
+}
+
 int Hijo::Salida() const { return terminado_ && WIFEXITED(estado_) ? WEXITSTATUS(estado_) : -1; }
 
 std::string Hijo::Texto() const { return "program's output:\n" + TempDir::LeerArchivo(salida_); }
@@ -179,6 +183,25 @@ void EsperarEntero(const Recibo& origen, const Recibo& copia) {
     for (std::size_t i = 1; i < origen.lineas[r].size(); ++i)
       EXPECT_EQ(copia.lineas[r][i], origen.lineas[r][i]) << "detail row " << r << " position " << i;
   }
+}
+
+void InstalarPausa(fb::Attachment& db) {
+  db.execute("create table LLEGADA (LLEG_PASO integer, LLEG_ENTR_ID integer, LLEG_ITEM integer)");
+  db.execute("create table SEMAFORO (SEMA_ID integer not null primary key)");
+  db.execute("create exception E_PRUEBA_PAUSA 'la prueba no abrio el paso'");
+  db.execute(
+      "create trigger PRUEBA_PAUSA for ENTRADAS_DETALLE after insert as "
+      "declare variable plazo timestamp; "
+      "begin "
+      "  if (new.ENDE_DETALLE = 'PAUSA') then "
+      "  begin "
+      "    in autonomous transaction do "
+      "      insert into LLEGADA values (1, new.ENTR_ID, new.ENDE_ITEM); "
+      "    plazo = dateadd(60 second to cast('NOW' as timestamp)); "
+      "    while (not exists(select 1 from SEMAFORO where SEMA_ID = 2)) do "
+      "      if (cast('NOW' as timestamp) > plazo) then exception E_PRUEBA_PAUSA; "
+      "  end "
+      "end");
 }
 
 std::int64_t Huerfanas(fb::Attachment& db) {

@@ -50,6 +50,7 @@ public:
   bool Terminar(std::chrono::steady_clock::duration plazo);
   // SIGKILL, then reaped.
   void Matar();
+  bool MuertoPorSigkill() const;
   // The exit status; -1 when it did not exit by itself.
   int Salida() const;
   std::string Texto() const;
@@ -89,6 +90,12 @@ void AuditarRecibo(fb::Attachment& origen, int auditId, int iddoc, int numero);
 // with the same values, the identifier aside, each detail row under the
 // copy's identifier.
 void EsperarEntero(const Recibo& origen, const Recibo& copia);
+
+// The drills' pause in `db`: the detail row of a receipt whose text is PAUSA
+// first writes step 1 to LLEGADA in a transaction of its own (committed,
+// visible to the test), then waits until SEMAFORO has row 2 (a minute at
+// most).
+void InstalarPausa(fb::Attachment& db);
 
 // Detail rows whose header is not there: what a half-written receipt leaves.
 std::int64_t Huerfanas(fb::Attachment& db);
