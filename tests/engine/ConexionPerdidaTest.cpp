@@ -18,6 +18,7 @@ namespace {
 using fb::Value;
 using test::Consultar;
 using test::InstalarPausa;
+using test::Registradas;
 using test::Recibo;
 
 enum class Lado { Destino, Origen };
@@ -31,21 +32,6 @@ struct CasoPerdida {
 void PrintTo(const CasoPerdida& c, std::ostream* out) { *out << c.nombre; }
 
 class ConexionPerdida : public test::ConServidor, public ::testing::WithParamInterface<CasoPerdida> {};
-
-// The lines of ENVIOMANUAL.TXT name the audit rows they log (third field).
-std::vector<std::string> Registradas(const std::string& log) {
-  std::vector<std::string> ids;
-  std::size_t inicio = 0;
-  while (inicio < log.size()) {
-    const auto fin = log.find("\r\n", inicio);
-    const std::string linea = log.substr(inicio, fin - inicio);
-    const auto a = linea.find(',', linea.find(',') + 1);
-    ids.push_back(linea.substr(a + 1, linea.find(',', a + 1) - a - 1));
-    if (fin == std::string::npos) break;
-    inicio = fin + 2;
-  }
-  return ids;
-}
 
 TEST_P(ConexionPerdida, TheRunEndsWithTheHandlersMessageAndASecondRunSendsTheRestOnce) {
   const auto& caso = GetParam();

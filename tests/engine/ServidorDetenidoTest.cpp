@@ -25,6 +25,7 @@ namespace fs = std::filesystem;
 using fb::Value;
 using test::Consultar;
 using test::InstalarPausa;
+using test::Registradas;
 using test::Recibo;
 using Reloj = std::chrono::steady_clock;
 
@@ -58,21 +59,6 @@ bool Entero(const Recibo& origen, const Recibo& copia) {
       if (copia.lineas[r][i] != origen.lineas[r][i]) return false;
   }
   return true;
-}
-
-// The lines of ENVIOMANUAL.TXT name the audit rows they log (third field).
-std::vector<std::string> Registradas(const std::string& log) {
-  std::vector<std::string> ids;
-  std::size_t inicio = 0;
-  while (inicio < log.size()) {
-    const auto fin = log.find("\r\n", inicio);
-    const std::string linea = log.substr(inicio, fin - inicio);
-    const auto a = linea.find(',', linea.find(',') + 1);
-    ids.push_back(linea.substr(a + 1, linea.find(',', a + 1) - a - 1));
-    if (fin == std::string::npos) break;
-    inicio = fin + 2;
-  }
-  return ids;
 }
 
 // Where the run is when the destination server goes.

@@ -204,6 +204,20 @@ void InstalarPausa(fb::Attachment& db) {
       "end");
 }
 
+std::vector<std::string> Registradas(const std::string& log) {
+  std::vector<std::string> ids;
+  std::size_t inicio = 0;
+  while (inicio < log.size()) {
+    const auto fin = log.find("\r\n", inicio);
+    const std::string linea = log.substr(inicio, fin - inicio);
+    const auto a = linea.find(',', linea.find(',') + 1);
+    ids.push_back(linea.substr(a + 1, linea.find(',', a + 1) - a - 1));
+    if (fin == std::string::npos) break;
+    inicio = fin + 2;
+  }
+  return ids;
+}
+
 std::int64_t Huerfanas(fb::Attachment& db) {
   return Consultar(db,
                    "select count(*) from ENTRADAS_DETALLE d where not exists "

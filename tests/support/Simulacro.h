@@ -97,6 +97,10 @@ void EsperarEntero(const Recibo& origen, const Recibo& copia);
 // most).
 void InstalarPausa(fb::Attachment& db);
 
+// The audit rows named by the lines of a text log such as ENVIOMANUAL.TXT
+// (third field), in order.
+std::vector<std::string> Registradas(const std::string& log);
+
 // Detail rows whose header is not there: what a half-written receipt leaves.
 std::int64_t Huerfanas(fb::Attachment& db);
 
