@@ -115,16 +115,25 @@ struct Conexion {
   Preparadas preparadas;
 };
 
-// Runs a call expected to succeed or, as in the trace, to fail.
+// Runs a call expected to succeed or, as in the trace, to fail; its time
+// goes to `clave` of the profile when the replay keeps one.
 template <class F>
-void Llamar(const fb::TraceEvent& e, ResultadoReproduccion& r, F&& f) {
+void Llamar(const fb::TraceEvent& e, ResultadoReproduccion& r, F&& f,
+            const std::string* clave = nullptr) {
+  const auto inicio = Reloj::now();
+  bool fallo = false;
   try {
     f();
   } catch (const fb::Error&) {
     if (!e.failed) throw;
-    return;
+    fallo = true;
   }
-  if (e.failed) ++r.divergencias;
+  if (clave && r.perfilar) {
+    auto& tiempo = r.porTexto[*clave];
+    ++tiempo.llamadas;
+    tiempo.segundos += std::chrono::duration<double>(Reloj::now() - inicio).count();
+  }
+  if (!fallo && e.failed) ++r.divergencias;
 }
 
 // The texts that the trace sends more than once on one attachment: those
@@ -150,19 +159,26 @@ std::unordered_set<std::string> TextosRepetidos(const std::string& traza, Result
 }  // namespace
 
 ResultadoReproduccion Reproducir(const std::string& traza, const std::string& clave,
-                                 const std::string& baseDestino) {
+                                 const std::string& baseDestino, bool perfilar) {
   ResultadoReproduccion r;
+  r.perfilar = perfilar;
   const auto repetidos = TextosRepetidos(traza, r);
   Lector lector(traza, r);
   // Statements of texts sent once, by the trace's statement number.
   std::unordered_map<std::uint64_t, std::unique_ptr<Preparadas::Entrada>> unicas;
   std::unordered_map<std::uint64_t, std::unique_ptr<Conexion>> conexiones;
   std::unordered_map<std::uint64_t, std::pair<fb::Transaction, Conexion*>> transacciones;
-  std::unordered_map<std::uint64_t, std::pair<Conexion*, std::string>> sentencias;
+  struct Texto {
+    Conexion* conexion;
+    std::string texto;
+    std::string clave;  // of the profile
+  };
+  std::unordered_map<std::uint64_t, Texto> sentencias;
   struct Abierto {
     fb::Cursor cursor;
     Preparadas::Entrada* entrada;
     std::unique_ptr<Preparadas::Entrada> unica;  // a text sent once
+    const std::string* clave;
   };
   std::unordered_map<std::uint64_t, Abierto> cursores;
   // Writes to the destination wait for their transaction's commit to count.
@@ -213,11 +229,12 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
       case Kind::CommitRetaining:
       case Kind::Rollback: {
         auto& [t, c] = transaccion(e.transaction);
+        const std::string clave = c->base + (e.kind == Kind::Rollback ? "\tROLLBACK" : "\tCOMMIT");
         Llamar(e, r, [&] {
           if (e.kind == Kind::Commit) t.commit();
           if (e.kind == Kind::CommitRetaining) t.commitRetaining();
           if (e.kind == Kind::Rollback) t.rollback();
-        });
+        }, &clave);
         if (!e.failed && e.kind != Kind::Rollback) r.filasDestino += escritasPendientes[e.transaction];
         escritasPendientes.erase(e.transaction);
         if (e.kind != Kind::CommitRetaining) transacciones.erase(e.transaction);
@@ -225,7 +242,7 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
       }
       case Kind::Prepare: {
         Conexion* c = conexiones.at(e.attachment).get();
-        sentencias[e.statement] = {c, e.text};
+        const Texto& texto = sentencias[e.statement] = {c, e.text, c->base + '\t' + e.text};
         auto& [t, _] = transaccion(e.transaction);
         if (!repetidos.contains(std::to_string(e.attachment) + '\0' + e.text)) {
           Llamar(e, r, [&] {
@@ -233,15 +250,15 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
             u->sentencia = std::make_unique<fb::Statement>(t, e.text);
             ++r.textos;
             unicas[e.statement] = std::move(u);
-          });
+          }, &texto.clave);
         } else if (c->preparadas.porTexto[e.text].empty()) {
           // Prepared once per text: only the first prepare of a text reaches the server.
-          Llamar(e, r, [&] { c->preparadas.Libre(e.text, t, r); });
+          Llamar(e, r, [&] { c->preparadas.Libre(e.text, t, r); }, &texto.clave);
         }
         break;
       }
       case Kind::Execute: {
-        auto& [c, texto] = sentencias.at(e.statement);
+        auto& [c, texto, clave] = sentencias.at(e.statement);
         auto& [t, _] = transaccion(e.transaction);
         std::uint64_t afectadas = 0;
         ++r.sentencias;
@@ -250,14 +267,14 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
           fb::Statement& s =
               unica ? *unica.mapped()->sentencia : *c->preparadas.Libre(texto, t, r).sentencia;
           afectadas = s.execute(t, e.params);
-        });
+        }, &clave);
         if (!e.failed && afectadas != e.count) ++r.divergencias;
         if (!e.failed && c->base == baseDestino && CambiaFilas(texto))
           escritasPendientes[e.transaction] += afectadas;
         break;
       }
       case Kind::Open: {
-        auto& [c, texto] = sentencias.at(e.statement);
+        auto& [c, texto, clave] = sentencias.at(e.statement);
         auto& [t, _] = transaccion(e.transaction);
         ++r.sentencias;
         auto unica = unicas.extract(e.statement);
@@ -265,32 +282,35 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
           if (unica) {
             Preparadas::Entrada* entrada = unica.mapped().get();
             cursores.emplace(e.cursor, Abierto{entrada->sentencia->open(t, e.params), entrada,
-                                               std::move(unica.mapped())});
+                                               std::move(unica.mapped()), &clave});
             return;
           }
           Preparadas::Entrada& entrada = c->preparadas.Libre(texto, t, r);
-          cursores.emplace(e.cursor, Abierto{entrada.sentencia->open(t, e.params), &entrada, nullptr});
+          cursores.emplace(e.cursor,
+                           Abierto{entrada.sentencia->open(t, e.params), &entrada, nullptr, &clave});
           entrada.ocupada = true;
-        });
+        }, &clave);
         break;
       }
       case Kind::Fetch: {
         auto it = cursores.find(e.cursor);
         if (it == cursores.end()) throw std::runtime_error("the trace fetches from a cursor it never opened");
-        for (std::uint64_t i = 0; i < e.count; ++i) {
-          if (!it->second.cursor.fetch()) {
-            ++r.divergencias;
-            break;
+        Llamar(e, r, [&] {
+          for (std::uint64_t i = 0; i < e.count; ++i) {
+            if (!it->second.cursor.fetch()) {
+              ++r.divergencias;
+              break;
+            }
+            ++r.filasLeidas;
           }
-          ++r.filasLeidas;
-        }
-        if (e.end && it->second.cursor.fetch()) ++r.divergencias;
+          if (e.end && it->second.cursor.fetch()) ++r.divergencias;
+        }, it->second.clave);
         break;
       }
       case Kind::Close: {
         auto it = cursores.find(e.cursor);
         if (it == cursores.end()) break;
-        Llamar(e, r, [&] { it->second.cursor.close(); });
+        Llamar(e, r, [&] { it->second.cursor.close(); }, it->second.clave);
         it->second.entrada->ocupada = false;
         cursores.erase(it);
         break;

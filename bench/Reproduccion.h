@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace norvane::bench {
@@ -13,6 +14,15 @@ struct ResultadoReproduccion {
   std::uint64_t filasDestino = 0;   // rows that committed writes to the destination affected
   std::uint64_t divergencias = 0;   // calls whose outcome differed from the trace's
   double segundosLectura = 0;       // spent reading the trace file, not the database
+  // Time spent in the database per statement text (prepare, executions,
+  // opens, fetches and closes) and per attachment's commits and rollbacks,
+  // keyed "database\ttext".
+  struct Tiempo {
+    std::uint64_t llamadas = 0;
+    double segundos = 0;
+  };
+  std::map<std::string, Tiempo> porTexto;
+  bool perfilar = false;
 };
 
 // Sends the statements of a trace again, in the same transactions and in
@@ -21,8 +31,9 @@ struct ResultadoReproduccion {
 // `clave` is the password of every attachment (the trace holds none);
 // `baseDestino` names the attachment whose committed writes are counted.
 // Calls that failed in the trace are expected to fail again.
+// With `perfilar`, the time of each call is kept in `porTexto`.
 ResultadoReproduccion Reproducir(const std::string& traza, const std::string& clave,
-                                 const std::string& baseDestino);
+                                 const std::string& baseDestino, bool perfilar = false);
 
 // The writes (INSERT, UPDATE, DELETE, procedure calls) that the traced run
 // committed to the database `baseDestino`, sent again in one transaction,
