@@ -209,8 +209,11 @@ set xlabel "audit rows"
 set ylabel "wall time (s)"
 set key left top
 set grid
+set yrange [0:*]
+set format x "%.0s%c"
 plot for [m in "linea fuera servidor"] "< grep '^".m." ' $TRABAJO/plot.dat" using 2:3 with linespoints title m
 set ylabel "peak memory (MB)"
+set key right bottom
 plot for [m in "linea fuera servidor"] "< grep '^".m." ' $TRABAJO/plot.dat" using 2:4 with linespoints title m
 unset multiplot
 GP
