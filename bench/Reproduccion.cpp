@@ -120,7 +120,9 @@ struct Conexion {
 template <class F>
 void Llamar(const fb::TraceEvent& e, ResultadoReproduccion& r, F&& f,
             const std::string* clave = nullptr) {
-  const auto inicio = Reloj::now();
+  // Without a profile the replay reads no clock: the floor is its time alone.
+  const bool medir = clave && r.perfilar;
+  const auto inicio = medir ? Reloj::now() : Reloj::time_point{};
   bool fallo = false;
   try {
     f();
@@ -128,7 +130,7 @@ void Llamar(const fb::TraceEvent& e, ResultadoReproduccion& r, F&& f,
     if (!e.failed) throw;
     fallo = true;
   }
-  if (clave && r.perfilar) {
+  if (medir) {
     auto& tiempo = r.porTexto[*clave];
     ++tiempo.llamadas;
     tiempo.segundos += std::chrono::duration<double>(Reloj::now() - inicio).count();
@@ -171,7 +173,7 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
   struct Texto {
     Conexion* conexion;
     std::string texto;
-    std::string clave;  // of the profile
+    std::string clave;  // of the profile; empty without one
   };
   std::unordered_map<std::uint64_t, Texto> sentencias;
   struct Abierto {
@@ -229,7 +231,8 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
       case Kind::CommitRetaining:
       case Kind::Rollback: {
         auto& [t, c] = transaccion(e.transaction);
-        const std::string clave = c->base + (e.kind == Kind::Rollback ? "\tROLLBACK" : "\tCOMMIT");
+        const std::string clave =
+            perfilar ? c->base + (e.kind == Kind::Rollback ? "\tROLLBACK" : "\tCOMMIT") : "";
         Llamar(e, r, [&] {
           if (e.kind == Kind::Commit) t.commit();
           if (e.kind == Kind::CommitRetaining) t.commitRetaining();
@@ -242,7 +245,7 @@ ResultadoReproduccion Reproducir(const std::string& traza, const std::string& cl
       }
       case Kind::Prepare: {
         Conexion* c = conexiones.at(e.attachment).get();
-        const Texto& texto = sentencias[e.statement] = {c, e.text, c->base + '\t' + e.text};
+        const Texto& texto = sentencias[e.statement] = {c, e.text, perfilar ? c->base + '\t' + e.text : ""};
         auto& [t, _] = transaccion(e.transaction);
         if (!repetidos.contains(std::to_string(e.attachment) + '\0' + e.text)) {
           Llamar(e, r, [&] {

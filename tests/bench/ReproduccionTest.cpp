@@ -147,12 +147,42 @@ TEST_P(Reproduccion, TheTraceOfARunReplaysToTheSameRows) {
   EXPECT_GT(r.filasLeidas, 0u);
   // Prepared once per text: fewer preparations than statements sent.
   EXPECT_LT(r.textos, r.sentencias);
+  EXPECT_TRUE(r.porTexto.empty()) << "a replay without a profile keeps none";
   // The replay marks the audit rows as the run did, and writes the same rows.
   EXPECT_EQ(Diferencias(Filas(Destino()), destinoEnviado), "");
   auto origen = Filas(Origen());
   EXPECT_EQ(Diferencias({{"AUDITORIA", origen["AUDITORIA"]}},
                         {{"AUDITORIA", origenEnviado.at("AUDITORIA")}}),
             "");
+}
+
+TEST_P(Reproduccion, TheProfileCountsEveryCallOfTheReplay) {
+  const int salida = Enviar();
+  ASSERT_TRUE(salida == 0 || salida == 3) << salida;
+  const auto destinoEnviado = Filas(Destino());
+
+  Restaurar();
+  const ResultadoReproduccion r =
+      Reproducir(traza().string(), "x", Destino().string(), /*perfilar=*/true);
+  EXPECT_EQ(r.divergencias, 0u);
+  EXPECT_EQ(Diferencias(Filas(Destino()), destinoEnviado), "") << "profiling changed the replay";
+
+  const auto commits = r.porTexto.find(Destino().string() + "\tCOMMIT");
+  ASSERT_NE(commits, r.porTexto.end());
+  EXPECT_GT(commits->second.llamadas, 0u);
+  // Every execution and open lands under its text, besides its prepare,
+  // fetches and close; the marks of the origin are among the texts.
+  std::uint64_t llamadasDeTextos = 0;
+  bool marcas = false;
+  for (const auto& [clave, tiempo] : r.porTexto) {
+    EXPECT_GE(tiempo.segundos, 0.0) << clave;
+    const auto texto = clave.substr(clave.find('\t') + 1);
+    if (texto == "COMMIT" || texto == "ROLLBACK") continue;
+    llamadasDeTextos += tiempo.llamadas;
+    marcas = marcas || texto.starts_with("UPDATE AUDITORIA SET AUDI_ENVIO");
+  }
+  EXPECT_GT(llamadasDeTextos, r.sentencias);
+  EXPECT_TRUE(marcas);
 }
 
 TEST_P(Reproduccion, TheBulkCopyWritesTheSameDestinationRows) {
